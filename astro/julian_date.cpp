@@ -1,0 +1,66 @@
+#include "astro/julian_date.h"
+
+namespace orvexal {
+namespace {
+
+// Shifts the March-based year so that it is >= 0 from -1999 on, where the
+// truncating divisions below equal flooring.
+constexpr int kYearShift = 2000;
+
+// Days per 400 Gregorian and per 400 Julian years, applied per century as /4.
+constexpr long long kGregorianFourCenturies = 146097;
+constexpr long long kJulianFourCenturies = 146100;
+
+// Days per 4 years.
+constexpr long long kFourYears = 1461;
+
+// Offsets that make the day count the Julian Day Number with the year shift.
+constexpr long long kGregorianOffset = 990634;
+constexpr long long kJulianOffset = 990617;
+
+// 1582 October 15, 0h: the first instant of the Gregorian calendar.
+constexpr double kGregorianStart = 2299160.5;
+
+// The day count starts at noon.
+constexpr double kNoon = 0.5;
+
+// Days before March-based month m' counted from 1 March: (153 m' + 2) \ 5.
+long long DaysBeforeMonth(Int16 marchMonth)
+{
+    const Int16 scaled = Narrow16(marchMonth * 153);
+    return Narrow16(scaled + 2) / 5;
+}
+
+}  // namespace
+
+void ComputeJulianDate(Int16 year, Int16 month, Int16& day, Int16 hour, Int16 minute,
+                       float second, double& jd)
+{
+    const bool early = month < 3;
+    const Int16 marchMonth = early ? Narrow16(month + 9) : Narrow16(month - 3);
+    const Int16 marchYear = early ? Narrow16(year - 1) : year;
+    const double t = (minute / 60.0 + hour) + second / 3600.0;
+    const Int16 shifted = Narrow16(marchYear + kYearShift);
+    const Int16 q = static_cast<Int16>(shifted / 100);
+    const std::int32_t r = Narrow32((shifted % 100) * kFourYears / 4);
+    const std::int32_t k = Narrow32(DaysBeforeMonth(marchMonth) + day);
+    std::int32_t n = Narrow32(q * kGregorianFourCenturies / 4 + kGregorianOffset + r + k);
+    jd = (t / 24 + n) - kNoon;
+    if (jd < kGregorianStart) {
+        if (year == 1582 && month == 10 && day > 4) {
+            day = 4;
+        }
+        n = Narrow32(q * kJulianFourCenturies / 4 + kJulianOffset + r + DaysBeforeMonth(marchMonth)
+                     + day);
+        jd = (t / 24 + n) - kNoon;
+    }
+}
+
+double JulianDateOf(Int16 year, Int16 month, Int16& day, Int16 hour, Int16 minute, float second)
+{
+    double jd = 0;
+    ComputeJulianDate(year, month, day, hour, minute, second, jd);
+    return jd;
+}
+
+}  // namespace orvexal

@@ -1,0 +1,25 @@
+// Julian Date from a civil date and time of day.
+//
+// The Julian calendar is used before 1582 October 15 and the Gregorian
+// calendar from that day on; the ten days 1582 October 5-14, which did not
+// exist, are mapped onto October 4. Years use astronomical numbering (year 0
+// exists, -1999 is 2000 BC). Months outside 1..12 and days beyond the month
+// continue the calendar linearly; the time of day is linear too (hours of 24
+// and more, negative hours). 16-bit pieces and 32-bit day counts are checked:
+// leaving their range is an overflow fault.
+#pragma once
+
+#include "calc/fault.h"
+
+namespace orvexal {
+
+// The JD, on the universal-time scale, of the given date and time, written
+// into `jd`. `day` is changed to 4 for 1582 October 5-14.
+// 2000, 1, 1, 12:00:00 gives 2451545.0.
+void ComputeJulianDate(Int16 year, Int16 month, Int16& day, Int16 hour, Int16 minute,
+                       float second, double& jd);
+
+// The same arithmetic, handing the JD back as the result.
+double JulianDateOf(Int16 year, Int16 month, Int16& day, Int16 hour, Int16 minute, float second);
+
+}  // namespace orvexal

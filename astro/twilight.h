@@ -1,0 +1,30 @@
+// Local times of dusk and dawn for a twilight defined by the Sun's altitude,
+// found by bisection of the Sun's altitude over a fixed nine-hour window
+// (Practical Astronomy with Your Calculator, 1979, pp. 36-37). The Sun is
+// held at the place computed for the observation instant.
+#pragma once
+
+namespace orvexal {
+
+// Decimal value of a packed D.MMSS or H.MMSS number. Like ParsePacked, but
+// the guard goes in before the minutes are scaled.
+double PackedToDecimal(double x);
+
+// Packed form of a decimal value, single precision. Like PackDecimal, but the
+// guard goes in before the minutes are scaled: 2.0166666 h gives 2.01.
+float DecimalToPacked(double x);
+
+// Degrees to radians with the twilight searches' own constant.
+double DegToRad(double x);
+
+// Local time of dawn, packed H.MMSS: the Sun rises through h0 (degrees)
+// between local midnight jd0 and 09:00. longitude positive to the west,
+// latitude positive north, decimal degrees; sunRA and sunDec packed.
+// Without a crossing the search runs to one end of its window.
+float DawnTime(double longitude, double latitude, double h0, double jd0, float sunRA, float sunDec);
+
+// Local time of dusk, packed H.MMSS: the Sun sinks through h0 between 16:00
+// of the evening before jd0 and 01:00; a dusk after midnight is 24 or more.
+float DuskTime(double longitude, double latitude, double h0, double jd0, float sunRA, float sunDec);
+
+}  // namespace orvexal

@@ -1,0 +1,107 @@
+#include "calc/fault.h"
+
+#include <cfenv>
+#include <cmath>
+#include <limits>
+
+namespace orvexal {
+
+const char* FaultName(FaultKind kind)
+{
+    switch (kind) {
+    case FaultKind::Overflow: return "overflow";
+    case FaultKind::DivisionByZero: return "division by zero";
+    case FaultKind::InvalidArgument: return "invalid argument";
+    }
+    return "invalid argument";
+}
+
+const char* FaultCaption(FaultKind kind)
+{
+    switch (kind) {
+    case FaultKind::Overflow: return "Overflow";
+    case FaultKind::DivisionByZero: return "Division by zero";
+    case FaultKind::InvalidArgument: return "Invalid argument";
+    }
+    return "Invalid argument";
+}
+
+ArithmeticFault::ArithmeticFault(FaultKind kind)
+    : std::runtime_error(FaultName(kind)), kind_(kind)
+{
+}
+
+Int16 ToInt16(double value)
+{
+    CheckFloatingFaults();
+    if (std::isnan(value)) {
+        throw ArithmeticFault(FaultKind::InvalidArgument);
+    }
+    const double whole = std::nearbyint(value);  // default rounding: halves to even
+    if (whole < std::numeric_limits<Int16>::min() || whole > std::numeric_limits<Int16>::max()) {
+        throw ArithmeticFault(FaultKind::Overflow);
+    }
+    return static_cast<Int16>(whole);
+}
+
+Int16 Narrow16(long long value)
+{
+    if (value < std::numeric_limits<Int16>::min() || value > std::numeric_limits<Int16>::max()) {
+        throw ArithmeticFault(FaultKind::Overflow);
+    }
+    return static_cast<Int16>(value);
+}
+
+std::int32_t Narrow32(long long value)
+{
+    if (value < std::numeric_limits<std::int32_t>::min()
+        || value > std::numeric_limits<std::int32_t>::max()) {
+        throw ArithmeticFault(FaultKind::Overflow);
+    }
+    return static_cast<std::int32_t>(value);
+}
+
+double Quotient(double numerator, double divisor)
+{
+    if (divisor == 0.0) {
+        throw ArithmeticFault(FaultKind::DivisionByZero);
+    }
+    return CheckedValue(numerator / divisor);
+}
+
+void ClearFloatingFaults()
+{
+    std::feclearexcept(FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID);
+}
+
+void CheckFloatingFaults()
+{
+    const int raised = std::fetestexcept(FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID);
+    if (raised == 0) {
+        return;
+    }
+    ClearFloatingFaults();
+    // An invalid operation usually follows an infinity made by one of the
+    // other two, so those name the fault first.
+    if (raised & FE_DIVBYZERO) {
+        throw ArithmeticFault(FaultKind::DivisionByZero);
+    }
+    if (raised & FE_OVERFLOW) {
+        throw ArithmeticFault(FaultKind::Overflow);
+    }
+    throw ArithmeticFault(FaultKind::InvalidArgument);
+}
+
+double CheckedValue(double value)
+{
+    CheckFloatingFaults();
+    if (std::isinf(value)) {
+        throw ArithmeticFault(FaultKind::Overflow);
+    }
+    if (std::isnan(value)) {
+        throw ArithmeticFault(FaultKind::InvalidArgument);
+    }
+    return value;
+}
+
+}  // namespace orvexal

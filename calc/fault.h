@@ -1,0 +1,65 @@
+// Arithmetic faults of the calculation.
+//
+// The calculation validates nothing: out-of-range inputs are computed with as
+// they stand, and an arithmetic fault (a 16-bit integer leaving its range, a
+// double overflowing, a division by exactly zero, an invalid argument such as
+// the square root of a negative number) ends the calculation pass at the step
+// that raised it. Faults are raised as ArithmeticFault; the pass catches them
+// and reports the kind, the program goes on.
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+
+namespace orvexal {
+
+enum class FaultKind { Overflow, DivisionByZero, InvalidArgument };
+
+// "overflow", "division by zero", "invalid argument": the words of the
+// headless front end's batch output.
+const char* FaultName(FaultKind kind);
+
+// "Overflow", "Division by zero", "Invalid argument": the words of the
+// message box that the main window shows.
+const char* FaultCaption(FaultKind kind);
+
+class ArithmeticFault : public std::runtime_error {
+public:
+    explicit ArithmeticFault(FaultKind kind);
+    FaultKind Kind() const { return kind_; }
+
+private:
+    FaultKind kind_;
+};
+
+// 16-bit signed integer of the calculation (parts of dates, times, angles).
+using Int16 = std::int16_t;
+
+// The nearest 16-bit integer, halves to the even neighbour; a value outside
+// -32768..32767 is an overflow, NaN an invalid argument. Applied to a whole
+// number it only checks the range.
+Int16 ToInt16(double value);
+
+// A result of integer arithmetic narrowed to 16 bits; outside the range it is
+// an overflow, never a wrap-around.
+Int16 Narrow16(long long value);
+
+// A result of integer arithmetic narrowed to 32 bits (day counts).
+std::int32_t Narrow32(long long value);
+
+// numerator / divisor; a divisor of exactly 0 is a division by zero (also for
+// a numerator of 0), a quotient beyond the double range an overflow.
+double Quotient(double numerator, double divisor);
+
+// Floating-point faults that the hardware records (overflow, division by
+// zero, invalid operation) are collected between checkpoints: the pass clears
+// them when it starts and checks them before every field it writes.
+void ClearFloatingFaults();
+
+// Raises the fault recorded since the last clear or check, if any, and clears
+// the record. A value that is not finite is a fault even when nothing was
+// recorded (an infinity is an overflow, a NaN an invalid argument).
+double CheckedValue(double value);
+void CheckFloatingFaults();
+
+}  // namespace orvexal

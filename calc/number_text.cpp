@@ -1,0 +1,202 @@
+#include "calc/number_text.h"
+
+#include <algorithm>
+#include <charconv>
+#include <clocale>
+#include <cmath>
+#include <cstdlib>
+#include <locale.h>
+
+namespace orvexal {
+namespace {
+
+// Significant digits of the general text of a double and of a single.
+constexpr int kDoubleDigits = 15;
+constexpr int kSingleDigits = 7;
+
+bool IsIgnoredBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Collects the characters of the leading number, without the ignored blanks,
+// in the form strtod reads ("D" exponents written as "e").
+class NumberScanner {
+public:
+    explicit NumberScanner(std::string_view text) : text_(text) {}
+
+    std::string Scan()
+    {
+        TakeSign(mantissa_);
+        bool point = false;
+        while (char c = Peek()) {
+            if (IsDigit(c)) {
+                digits_ = true;
+            } else if (c == '.' && !point) {
+                point = true;
+            } else {
+                break;
+            }
+            mantissa_ += c;
+            ++pos_;
+        }
+        if (!digits_) {
+            return {};
+        }
+        TakeExponent();
+        return mantissa_;
+    }
+
+private:
+    char Peek()
+    {
+        while (pos_ < text_.size() && IsIgnoredBlank(text_[pos_])) {
+            ++pos_;
+        }
+        return pos_ < text_.size() ? text_[pos_] : '\0';
+    }
+
+    void TakeSign(std::string& into)
+    {
+        const char c = Peek();
+        if (c == '+' || c == '-') {
+            into += c;
+            ++pos_;
+        }
+    }
+
+    void TakeExponent()
+    {
+        const char c = Peek();
+        if (c != 'E' && c != 'e' && c != 'D' && c != 'd') {
+            return;
+        }
+        ++pos_;
+        std::string exponent = "e";
+        TakeSign(exponent);
+        bool any = false;
+        while (IsDigit(Peek())) {
+            exponent += text_[pos_++];
+            any = true;
+        }
+        if (any) {
+            mantissa_ += exponent;
+        }
+    }
+
+    std::string_view text_;
+    std::size_t pos_ = 0;
+    std::string mantissa_;
+    bool digits_ = false;
+};
+
+locale_t CLocale()
+{
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t{});
+    return c;
+}
+
+// printf's %.{precision}G in the C locale, whatever the process locale is.
+template <typename T>
+std::string GeneralDigits(T value, int precision)
+{
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                      std::chars_format::general, precision);
+    std::string digits(buffer, result.ptr);
+    for (char& c : digits) {
+        if (c == 'e') {
+            c = 'E';
+        }
+    }
+    return digits;
+}
+
+// Turns the plain digits of a non-negative value into the general text:
+// the sign position in front, no "0" before the point.
+std::string WithSignPosition(std::string digits, bool negative)
+{
+    if (digits.size() > 1 && digits[0] == '0' && digits[1] == '.') {
+        digits.erase(0, 1);
+    }
+    return (negative ? "-" : " ") + digits;
+}
+
+// Rewrites an exponent form with a negative exponent ("6.2E-05") in plain
+// decimal digits ("0.000062").
+std::string WithoutSmallExponent(const std::string& digits)
+{
+    const auto e = digits.find('E');
+    if (e == std::string::npos || digits[e + 1] != '-') {
+        return digits;
+    }
+    std::string mantissa = digits.substr(0, e);
+    const int shift = std::atoi(digits.c_str() + e + 2);
+    mantissa.erase(std::remove(mantissa.begin(), mantissa.end(), '.'), mantissa.end());
+    return "0." + std::string(static_cast<std::size_t>(shift - 1), '0') + mantissa;
+}
+
+template <typename T>
+T WithoutNegativeZero(T value)
+{
+    return value == 0 ? T{0} : value;
+}
+
+}  // namespace
+
+double LeadingNumber(std::string_view text)
+{
+    const std::string number = NumberScanner(text).Scan();
+    if (number.empty()) {
+        return 0.0;
+    }
+    const double value = strtod_l(number.c_str(), nullptr, CLocale());
+    if (std::isinf(value)) {
+        throw ArithmeticFault(FaultKind::Overflow);
+    }
+    return value;
+}
+
+std::string GeneralText(double value)
+{
+    value = WithoutNegativeZero(value);
+    return WithSignPosition(GeneralDigits(std::fabs(value), kDoubleDigits), std::signbit(value));
+}
+
+std::string GeneralText(float value)
+{
+    value = WithoutNegativeZero(value);
+    return WithSignPosition(GeneralDigits(std::fabs(value), kSingleDigits), std::signbit(value));
+}
+
+std::string GeneralText(Int16 value)
+{
+    return (value < 0 ? "" : " ") + std::to_string(value);
+}
+
+std::string GeneralTextNoSmallExponent(double value)
+{
+    value = WithoutNegativeZero(value);
+    const std::string digits = GeneralDigits(std::fabs(value), kDoubleDigits);
+    return WithSignPosition(WithoutSmallExponent(digits), std::signbit(value));
+}
+
+std::string PlainText(double value)
+{
+    return GeneralDigits(WithoutNegativeZero(value), kDoubleDigits);
+}
+
+std::string PlainText(float value)
+{
+    return GeneralDigits(WithoutNegativeZero(value), kSingleDigits);
+}
+
+std::string PlainText(Int16 value)
+{
+    return std::to_string(value);
+}
+
+std::string FirstChars(const std::string& text, std::size_t n)
+{
+    return text.substr(0, n);
+}
+
+}  // namespace orvexal

@@ -1,0 +1,25 @@
+// Everything the program keeps for the whole run besides the field texts:
+// owned by the application and handed by reference to whatever needs it.
+#pragma once
+
+#include "astro/constellation.h"
+#include "astro/sun.h"
+#include "calc/fault.h"
+#include "data/location_list.h"
+
+namespace orvexal {
+
+// The main window's saved position, twips (1440 to the inch).
+struct WindowPosition {
+    Int16 WinLeft = 100;
+    Int16 WinTop = 100;
+};
+
+struct AppState {
+    ConstellationTables constellations;
+    LocationList locations;
+    SunPlace sun;
+    WindowPosition window;
+};
+
+}  // namespace orvexal

@@ -1,0 +1,42 @@
+// The settings file Orvex3.ini: the main window's position and the texts of
+// the site and twilight fields, kept from one run to the next.
+//
+// Seven lines: WinLeft, WinTop (twips, plain integers), then the texts of
+// Text1, Text2, Text3, Text4 and Text27, each in double quotes.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "calc/fault.h"
+
+namespace orvexal {
+
+inline constexpr std::string_view kSettingsFile = "Orvex3.ini";
+
+struct SettingsRecord {
+    Int16 WinLeft = 100;
+    Int16 WinTop = 100;
+    std::string Text1;
+    std::string Text2;
+    std::string Text3;
+    std::string Text4;
+    std::string Text27;
+};
+
+// All seven items, or nothing when the file is missing, has fewer items, or
+// its first two items are not numbers in -32768..32767.
+std::optional<SettingsRecord> ReadSettingsFile(const std::string& path);
+
+// Writes the seven lines through a temporary file in the same folder renamed
+// over the old one, so the previous file survives any failure. Returns false
+// when the file could not be written.
+bool WriteSettingsFile(const std::string& path, const SettingsRecord& settings);
+
+// A window position in twips (single precision, as the window reports it)
+// rounded to the nearest 16-bit integer, halves to even, clamped into
+// -32768..32767.
+Int16 TwipsToInt16(double twips);
+
+}  // namespace orvexal
