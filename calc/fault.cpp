@@ -33,7 +33,6 @@ ArithmeticFault::ArithmeticFault(FaultKind kind)
 
 Int16 ToInt16(double value)
 {
-    CheckFloatingFaults();
     if (std::isnan(value)) {
         throw ArithmeticFault(FaultKind::InvalidArgument);
     }
@@ -66,7 +65,11 @@ double Quotient(double numerator, double divisor)
     if (divisor == 0.0) {
         throw ArithmeticFault(FaultKind::DivisionByZero);
     }
-    return CheckedValue(numerator / divisor);
+    const double quotient = numerator / divisor;
+    if (std::isinf(quotient)) {
+        throw ArithmeticFault(FaultKind::Overflow);
+    }
+    return quotient;
 }
 
 void ClearFloatingFaults()

@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include "astro/galactic.h"
+#include "astro/units.h"
+
+namespace orvexal {
+namespace {
+
+struct GalacticCase {
+    double raHours;
+    double decDegrees;
+    double l;
+    double b;
+};
+
+TEST(GalacticCoordinates, WorkedValues)
+{
+    const GalacticCase cases[] = {
+        {0, 0, 96.5389928, -60.2274666},
+        {6, 0, 207.0355714, -11.3270567},
+        // The galactic centre: just above 0, not just below 360.
+        {17 + 45 / 60.0 + 37.224 / 3600, -(28 + 56 / 60.0 + 10.23 / 3600), 0.0454522, -0.0846386},
+    };
+    for (const auto& c : cases) {
+        double l = 0;
+        double b = 0;
+        GalacticCoordinates(c.raHours * 15 / kDegreesPerRadian, c.decDegrees / kDegreesPerRadian, l, b);
+        EXPECT_NEAR(l * kDegreesPerRadian, c.l, 5e-7) << c.raHours;
+        EXPECT_NEAR(b * kDegreesPerRadian, c.b, 5e-7) << c.raHours;
+    }
+}
+
+TEST(GalacticCoordinates, SouthernLatitudesAreNegativeAndPolesHaveLimits)
+{
+    for (double dec = -89.5; dec < 90; dec += 7.25) {
+        for (double ra = 0; ra < 24; ra += 1.5) {
+            double l = 0;
+            double b = 0;
+            GalacticCoordinates(ra * 15 / kDegreesPerRadian, dec / kDegreesPerRadian, l, b);
+            EXPECT_GE(l, 0);
+            EXPECT_LE(l, 6.28318530717918);
+            EXPECT_LE(std::abs(b), 1.5707963267948966);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace orvexal

@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include "calc/fixed_format.h"
+
+namespace orvexal {
+namespace {
+
+struct FormatCase {
+    double x;
+    int width;
+    int decimals;
+    const char* text;
+};
+
+TEST(FormatFixed, DesignedExamples)
+{
+    const FormatCase cases[] = {
+        {0.00512345, 8, 5, "  .00512"},   {-0.0043219, 8, 5, " -.00432"},
+        {0.0012, 8, 5, "  .00120"},       {0, 8, 5, " 0.00000"},
+        {98765.4321, 8, 5, " 98765.4"},   {12345678.9, 8, 5, " .12D+08"},
+        {1.499, 8, 2, "     1.5"},        {1.505, 8, 2, "    1.51"},
+        {1.5, 8, 2, "    1.50"},          {1234.5678, 8, 5, " 1234.56"},
+        {6.2e-5, 8, 5, "  .00006"},       {3e-7, 8, 5, "       0"},
+        {-0.00101085, 8, 5, " -.00101"},  {0.00105973, 8, 5, "  .00106"},
+        {-2.5, 8, 0, "      -2"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FormatFixed(c.x, static_cast<Int16>(c.width), static_cast<Int16>(c.decimals)), c.text)
+            << c.x << " " << c.width << " " << c.decimals;
+    }
+}
+
+TEST(FormatExponent, DesignedExamples)
+{
+    const FormatCase cases[] = {
+        {123456789, 8, 2, " .12D+09"},
+        {0, 8, 2, " .00D+00"},
+        {-0.0123, 10, 3, " -.123D-01"},
+        {0.05, 8, 2, " .50D-01"},
+        {1e-17, 8, 5, " .00D+00"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FormatExponent(c.x, static_cast<Int16>(c.width), static_cast<Int16>(c.decimals)), c.text)
+            << c.x;
+    }
+}
+
+TEST(FormatExponent, NarrowWidthStillEnds)
+{
+    EXPECT_EQ(FormatFixed(123456.0, 3, 2), " 0D+06");
+    EXPECT_EQ(FormatExponent(0.5, 2, 2), " 1D+00");
+}
+
+TEST(PadLeft, PadsToWidth)
+{
+    EXPECT_EQ(PadLeft(5, 2, "0"), "05");
+    EXPECT_EQ(PadLeft(12, 2, "0"), "12");
+    EXPECT_EQ(PadLeft(-3, 4, "0"), "00-3");
+    EXPECT_EQ(PadLeft(123, 2, "0"), "123");
+}
+
+}  // namespace
+}  // namespace orvexal
