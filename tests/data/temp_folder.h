@@ -1,0 +1,57 @@
+// Test helpers for the data files: a fresh temporary folder per test, made
+// the working folder while the test runs (the program opens its files by
+// bare name) and removed afterwards, and whole-file reads and writes.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace orvexal::test {
+
+class TempFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        previous_ = std::filesystem::current_path();
+        std::string pattern = (std::filesystem::temp_directory_path() / "orvexal-data-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        folder_ = pattern;
+        std::filesystem::current_path(folder_);
+    }
+
+    void TearDown() override
+    {
+        std::filesystem::current_path(previous_);
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+
+    std::filesystem::path folder_;
+
+private:
+    std::filesystem::path previous_;
+};
+
+inline void WriteFile(const std::string& name, const std::string& text)
+{
+    std::ofstream(name, std::ios::binary) << text;
+}
+
+inline std::string ReadFile(const std::string& name)
+{
+    std::ifstream file(name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// A file of the repository's share folder.
+inline std::string ShareFile(const std::string& name)
+{
+    return std::string(ORVEXAL_SHARE_DIR) + "/" + name;
+}
+
+}  // namespace orvexal::test
