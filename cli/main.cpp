@@ -1,1 +1,81 @@
-int main() { return 0; }
+// orvexal-calc: the calculation of Orvexal without any window, for scripts,
+// batch work over many targets, and tests.
+#include <cstdio>
+#include <iomanip>
+#include <iostream>
+#include <stdexcept>
+
+#include "calc/pass.h"
+#include "cli/batch.h"
+#include "cli/command_line.h"
+#include "data/app_state.h"
+#include "data/constellation_file.h"
+
+namespace {
+
+using namespace orvexal;
+
+constexpr int kExitFault = 1;
+constexpr int kExitUsage = 2;
+
+// Caption column of the single-calculation report: the longest caption
+// ("DEFINITION OF TWILIGHT: Sun altitude =") and two blanks.
+constexpr int kCaptionWidth = 40;
+
+// The fields in the main window's order: the input column from the top,
+// then the result column from the top.
+constexpr Field kWindowOrder[] = {
+    Field::Text1,  Field::Text2,  Field::Text3,  Field::Text4,  Field::Text5,  Field::Text6,
+    Field::Text7,  Field::Text8,  Field::Text9,  Field::Text10, Field::Text27, Field::Text11,
+    Field::Text12, Field::Text13, Field::Text14, Field::Text15, Field::Text16, Field::Text17,
+    Field::Text18, Field::Text19, Field::Text20, Field::Text21, Field::Text22, Field::Text23,
+    Field::Text24, Field::Text25, Field::Text26,
+};
+
+int CalculateOnce(const CommandLine& line, AppState& state, const Clock& clock)
+{
+    FieldTable fields;
+    for (const auto& [field, text] : line.typed) {
+        fields.SetText(field, text);
+    }
+    const auto fault = CalculatePass(fields, state.constellations, state.sun, clock);
+    for (const Field field : kWindowOrder) {
+        std::cout << std::left << std::setw(kCaptionWidth) << FieldCaption(field) << fields.Text(field)
+                  << '\n';
+    }
+    if (fault) {
+        std::cerr << "orvexal-calc: the calculation ended on an arithmetic fault: " << FaultName(*fault)
+                  << '\n';
+        return kExitFault;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    CommandLine line;
+    try {
+        line = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const std::invalid_argument& error) {
+        std::cerr << "orvexal-calc: " << error.what() << '\n';
+        return kExitUsage;
+    }
+    if (line.help) {
+        std::cout << UsageText();
+        return 0;
+    }
+    AppState state;
+    if (!LoadConstellationFile(line.constellationFile, state.constellations)) {
+        std::cerr << "orvexal-calc: the constellation file '" << line.constellationFile
+                  << "' could not be read; the constellation field stays empty\n";
+    }
+    const Clock clock = line.now ? Clock([now = *line.now] { return now; }) : Clock(SystemLocalTime);
+    if (line.batch) {
+        std::ios::sync_with_stdio(false);
+        RunBatch(std::cin, std::cout, std::cerr, state, clock);
+        return 0;
+    }
+    return CalculateOnce(line, state, clock);
+}

@@ -1,0 +1,71 @@
+#include "cli/batch.h"
+
+#include <array>
+#include <istream>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "calc/pass.h"
+
+namespace orvexal {
+namespace {
+
+// The input columns of a batch line, in order.
+constexpr std::array<Field, 10> kInputColumns{
+    Field::Text2, Field::Text3, Field::Text4, Field::Text5, Field::Text6,
+    Field::Text7, Field::Text8, Field::Text9, Field::Text10, Field::Text27,
+};
+
+std::vector<std::string> SplitOnTabs(const std::string& line)
+{
+    std::vector<std::string> columns;
+    std::size_t start = 0;
+    for (auto tab = line.find('\t'); tab != std::string::npos; tab = line.find('\t', start)) {
+        columns.push_back(line.substr(start, tab - start));
+        start = tab + 1;
+    }
+    columns.push_back(line.substr(start));
+    return columns;
+}
+
+std::string ResultLine(const FieldTable& fields, const std::optional<FaultKind>& fault)
+{
+    std::string line;
+    for (int i = static_cast<int>(Field::Text2); i <= static_cast<int>(Field::Text27); ++i) {
+        line += fields.Text(static_cast<Field>(i));
+        line += '\t';
+    }
+    return line + (fault ? FaultName(*fault) : "ok");
+}
+
+}  // namespace
+
+long RunBatch(std::istream& in, std::ostream& out, std::ostream& err, AppState& state,
+              const Clock& clock)
+{
+    long lineNumber = 0;
+    std::string line;
+    while (std::getline(in, line)) {
+        ++lineNumber;
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        const std::vector<std::string> columns = SplitOnTabs(line);
+        if (columns.size() != kInputColumns.size()) {
+            err << "orvexal-calc: line " << lineNumber << ": expected 10 TAB-separated texts, found "
+                << columns.size() << std::endl;
+            out << "error" << std::endl;
+            continue;
+        }
+        FieldTable fields;
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            fields.SetText(kInputColumns[i], columns[i]);
+        }
+        const auto fault = CalculatePass(fields, state.constellations, state.sun, clock);
+        out << ResultLine(fields, fault) << std::endl;
+    }
+    return lineNumber;
+}
+
+}  // namespace orvexal

@@ -1,0 +1,19 @@
+// Batch work of the headless front end: one calculation per input line.
+#pragma once
+
+#include <iosfwd>
+
+#include "calc/clock.h"
+#include "data/app_state.h"
+
+namespace orvexal {
+
+// Reads lines of ten TAB-separated texts (Text2 .. Text10, Text27) from
+// `in`; for each writes one line to `out`: the texts of Text2 .. Text27
+// after a pass from the designed fields, then "ok" or the fault's name, all
+// TAB-separated, flushed at once. A line without exactly ten texts gives
+// "error" and a message on `err`. Returns the number of lines read.
+long RunBatch(std::istream& in, std::ostream& out, std::ostream& err, AppState& state,
+              const Clock& clock);
+
+}  // namespace orvexal
