@@ -23,6 +23,8 @@ struct SettingsRecord {
     std::string Text3;
     std::string Text4;
     std::string Text27;
+
+    friend bool operator==(const SettingsRecord&, const SettingsRecord&) = default;
 };
 
 // All seven items, or nothing when the file is missing, has fewer items, or

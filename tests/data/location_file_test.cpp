@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "temp_folder.h"
+#include "test_files.h"
 
 namespace orvexal {
 namespace {

@@ -1,6 +1,7 @@
 // Test helpers for the data files: a fresh temporary folder per test, made
 // the working folder while the test runs (the program opens its files by
-// bare name) and removed afterwards, and whole-file reads and writes.
+// bare name) and removed afterwards, whole-file reads and writes, and the
+// settings file as written after a first run.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -47,6 +48,11 @@ inline std::string ReadFile(const std::string& name)
     std::ifstream file(name, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
+
+// Orvex3.ini after a first run in which the window stayed at 100, 100 twips
+// and the fields kept their designed texts.
+inline constexpr const char* kFirstRunSettings =
+    "100\n100\n\"Kestrine Astr. Observatory\"\n\"122.50514\"\n\"53.45289\"\n\"8\"\n\"-10\"\n";
 
 // A file of the repository's share folder.
 inline std::string ShareFile(const std::string& name)
