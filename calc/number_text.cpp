@@ -148,7 +148,13 @@ double LeadingNumber(std::string_view text)
     if (number.empty()) {
         return 0.0;
     }
-    const double value = strtod_l(number.c_str(), nullptr, CLocale());
+    double value = 0;
+    const char* first = number.data() + (number[0] == '+' ? 1 : 0);
+    if (std::from_chars(first, number.data() + number.size(), value).ec != std::errc()) {
+        // Beyond the double range: strtod tells an overflow (an infinity)
+        // from an underflow (zero or a subnormal value).
+        value = strtod_l(number.c_str(), nullptr, CLocale());
+    }
     if (std::isinf(value)) {
         throw ArithmeticFault(FaultKind::Overflow);
     }

@@ -1,7 +1,6 @@
 #include "calc/pass.h"
 
 #include <cmath>
-#include <cstdio>
 
 #include "astro/galactic.h"
 #include "astro/julian_date.h"
@@ -45,6 +44,13 @@ std::string SingleText(float packed)
 std::string WidenedText(float packed)
 {
     return GeneralText(static_cast<double>(packed));
+}
+
+// The digits of a clock reading with leading zeros: 4 as "04".
+std::string ZeroPadded(int value, std::size_t width)
+{
+    std::string digits = std::to_string(value);
+    return std::string(width > digits.size() ? width - digits.size() : 0, '0') + digits;
 }
 
 bool IsLeapYear(Int16 year)
@@ -141,12 +147,8 @@ private:
     void WriteClockDateAndTime()
     {
         const LocalDateTime now = clock_();
-        char date[32];
-        char time[32];
-        std::snprintf(date, sizeof date, "%04d.%02d%02d", now.year, now.month, now.day);
-        std::snprintf(time, sizeof time, "%02d.%02d%02d", now.hour, now.minute, now.second);
-        Write(Field::Text5, date);
-        Write(Field::Text6, time);
+        Write(Field::Text5, ZeroPadded(now.year, 4) + "." + ZeroPadded(now.month, 2) + ZeroPadded(now.day, 2));
+        Write(Field::Text6, ZeroPadded(now.hour, 2) + "." + ZeroPadded(now.minute, 2) + ZeroPadded(now.second, 2));
     }
 
     // Steps 6 to 8: universal time, carried into the next day only past 24 h,

@@ -2,6 +2,7 @@
 
 #include "calc/fields.h"
 #include "calc/pass.h"
+#include "data/constellation_file.h"
 
 namespace {
 
@@ -9,11 +10,18 @@ using namespace orvexal;
 
 LocalDateTime FixedNow() { return {2026, 12, 5, 4, 48, 49}; }
 
-// One full pass from the designed fields (epochs equal, date 0 replaced by
-// the fixed clock on the first pass only).
-void BM_CalculatePass(benchmark::State& state)
+ConstellationTables ShippedTables()
 {
     ConstellationTables tables;
+    LoadConstellationFile(ORVEXAL_SHARE_DIR "/Constell.dat", tables);
+    return tables;
+}
+
+// One full pass from the designed fields, with the shipped boundary data;
+// the date 0 is replaced by the fixed clock.
+void BM_CalculatePass(benchmark::State& state)
+{
+    const ConstellationTables tables = ShippedTables();
     SunPlace sun;
     const Clock clock = FixedNow;
     for (auto _ : state) {
@@ -22,6 +30,18 @@ void BM_CalculatePass(benchmark::State& state)
     }
 }
 BENCHMARK(BM_CalculatePass);
+
+// The search over the shipped table, from the north polar cap (first
+// record) to the south polar cap (last record).
+void BM_FindConstellation(benchmark::State& state)
+{
+    const ConstellationTables tables = ShippedTables();
+    const double declination = static_cast<double>(state.range(0));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(FindConstellation(tables, 11.0752, declination));
+    }
+}
+BENCHMARK(BM_FindConstellation)->Arg(89)->Arg(23)->Arg(-89);
 
 }  // namespace
 
