@@ -7,44 +7,28 @@
 namespace orvexal {
 namespace {
 
-using test::ShareFile;
-using test::WriteFile;
-
 TEST(ConstellationFile, LoadsThePublishedTable)
 {
-    ConstellationTables tables;
-    ASSERT_TRUE(LoadConstellationFile(ShareFile("Constell.dat"), tables));
-    ASSERT_EQ(tables.ConCount, 357);
-    EXPECT_EQ(tables.ConRaLow[1], 0);
-    EXPECT_EQ(tables.ConRaHigh[1], 24);
-    EXPECT_EQ(tables.ConDecLow[1], 88);
-    EXPECT_EQ(tables.ConAbbrev[1], "UMi");
-    EXPECT_EQ(tables.ConDecLow[3], 86.1667);
-    EXPECT_EQ(tables.ConDecLow[357], -90);  // the south polar cap, 0 to 24 h
-    EXPECT_EQ(tables.ConRaHigh[357], 24);
-    EXPECT_EQ(tables.ConAbbrev[357], "Oct");
-
-    const struct {
-        double ra;
-        double dec;
-        const char* abbrev;
-    } positions[] = {
-        {0, 90, "UMi"},       {0, -90, "Oct"},   {23.9999, -90, "Oct"},
-        {1.2, 88.6, "UMi"},   {5.8, 7.4, "Ori"},  {6.65, -16.5, "CMa"},  // Polaris, Betelgeuse, Sirius
+    ConstellationTables t;
+    ASSERT_TRUE(LoadConstellationFile(test::ShareFile("Constell.dat"), t));
+    ASSERT_EQ(t.ConCount, 357);
+    EXPECT_EQ(std::tie(t.ConRaLow[1], t.ConRaHigh[1], t.ConDecLow[1], t.ConAbbrev[1]), std::tuple(0, 24, 88, "UMi"));
+    // The last record is the south polar cap, so that every position finds a box.
+    EXPECT_EQ(std::tie(t.ConRaLow[357], t.ConRaHigh[357], t.ConDecLow[357], t.ConAbbrev[357]),
+              std::tuple(0, 24, -90, "Oct"));
+    const std::tuple<double, double, std::string> positions[] = {
+        {0, 90, "UMi"}, {0, -90, "Oct"}, {23.9999, -90, "Oct"}, {24, 0, ""},
+        {1.2, 88.6, "UMi"}, {5.8, 7.4, "Ori"}, {6.65, -16.5, "CMa"},  // Polaris, Betelgeuse, Sirius
         {18.53, 38.6, "Lyr"}, {12.33, -62.4, "Cru"}, {16.35, -26.2, "Sco"},  // Vega, Acrux, Antares
-        {0, 85, "Cep"},  // box 0..8 h from +85: lower RA and lower Dec inside
-        {7.9999, 85, "Cep"},  {8, 85, "Cam"},  // its upper RA is outside
-        {9.1667, 82, "Cam"},  {9.1667, 81.9999, "Dra"},  // just below a box's lower Dec
-        {24, 0, ""},  // no upper RA exceeds 24 h
+        {0, 85, "Cep"}, {7.9999, 85, "Cep"}, {8, 85, "Cam"},  // box 0..8 h from +85 Dec: upper RA outside
+        {9.1667, 82, "Cam"}, {9.1667, 81.9999, "Dra"},        // box 9.1667.. h from +82 Dec: lower Dec inside
     };
-    for (const auto& p : positions) {
-        EXPECT_EQ(FindConstellation(tables, p.ra, p.dec), p.abbrev) << p.ra << " h " << p.dec;
+    for (const auto& [ra, dec, abbrev] : positions) {
+        EXPECT_EQ(FindConstellation(t, ra, dec), abbrev) << ra << " h " << dec;
     }
 }
 
-class ConstellationFileFaults : public test::TempFolderTest {};
-
-std::string Records(int count)
+std::string Boxes(int count)
 {
     std::string text;
     for (int i = 0; i < count; ++i) {
@@ -53,28 +37,20 @@ std::string Records(int count)
     return text;
 }
 
+class ConstellationFileFaults : public test::TempFolderTest {};
+
 TEST_F(ConstellationFileFaults, EachFaultLeavesTheDataUnloaded)
 {
-    const struct {
-        std::string text;
-        bool loaded;
-        int count;
-    } cases[] = {
-        {Records(358), true, 358},
-        {"0,24,88,UMi\n\n\n  \n", true, 1},  // blank lines at the end are no record
-        {Records(359), false, 0},
-        {"x,24,88,UMi\n", false, 0},  // non-numeric lower RA
-        {"0,24,north,UMi\n", false, 0},  // non-numeric lower Dec
-        {"0,24,88,UMi\n8,14.5,86.5\n", false, 0},  // the last record cut off
-        {"0,24,,UMi\n", false, 0},
-        {"", false, 0},
+    const std::tuple<std::string, bool, int> cases[] = {
+        {Boxes(358), true, 358}, {"0,24,88,UMi\n\n  \n", true, 1},  // blank lines at the end hold no record
+        {Boxes(359), false, 0}, {"x,24,88,UMi\n", false, 0}, {"0,24,north,UMi\n", false, 0},
+        {"0,24,,UMi\n", false, 0}, {"0,24,88,UMi\n8,14.5,86.5\n", false, 0}, {"", false, 0},
     };
-    for (const auto& c : cases) {
-        WriteFile("Constell.dat", c.text);
+    for (const auto& [text, loaded, count] : cases) {
+        test::WriteFile("Constell.dat", text);
         ConstellationTables tables;
-        EXPECT_EQ(LoadConstellationFile("Constell.dat", tables), c.loaded) << c.text;
-        EXPECT_EQ(tables.ConDataLoaded, c.loaded);
-        EXPECT_EQ(tables.ConCount, c.count);
+        EXPECT_EQ(LoadConstellationFile("Constell.dat", tables), loaded) << text.substr(0, 40);
+        EXPECT_EQ(std::tie(tables.ConDataLoaded, tables.ConCount), std::tuple(loaded, count));
     }
     ConstellationTables tables;
     EXPECT_FALSE(LoadConstellationFile("Missing.dat", tables));

@@ -10,17 +10,15 @@
 namespace orvexal {
 namespace {
 
-using test::WriteFile;
+const std::string kHeaders = "Sites: name, longitude, latitude, zone\nsecond header line\n";
 
-constexpr const char* kHeaders = "Sites: name, longitude, latitude, zone\nsecond header line\n";
-
-// n records "Site 1" .. "Site n", longitude i, latitude -i, zone i / 2.
+// Records "Site 1" .. "Site n": longitude i, latitude -i, zone i / 2.
 std::string Sites(int n)
 {
     std::string text = kHeaders;
     for (int i = 1; i <= n; ++i) {
-        text += "Site " + std::to_string(i) + "," + std::to_string(i) + ",-" + std::to_string(i) + ","
-                + std::to_string(i / 2.0) + "\n";
+        const std::string s = std::to_string(i);
+        text += "Site " + s + "," + s + ",-" + s + "," + std::to_string(i / 2.0) + "\n";
     }
     return text;
 }
@@ -29,23 +27,25 @@ class LocationFile : public test::TempFolderTest {
 protected:
     LocationLoadResult Load(const std::string& text)
     {
-        WriteFile("sites.dat", text);
-        list_->LocFileName = "sites.dat";
+        test::WriteFile("sites.dat", text);
+        return LoadFrom("sites.dat");
+    }
+
+    LocationLoadResult LoadFrom(const std::string& name)
+    {
+        list_->LocFileName = name;
         return LoadLocationFile(*list_);
     }
 
-    // Records 1..n are those of Sites(n) and nothing is stored past them.
+    // The list is that of Sites(n), with nothing stored past record n.
     void ExpectSites(int n) const
     {
         ASSERT_EQ(list_->LocCount, n);
         for (int i : {1, n}) {
-            EXPECT_EQ(list_->LocName[i], "Site " + std::to_string(i));
-            EXPECT_EQ(list_->LocLatitude[i], -i);
-            EXPECT_EQ(list_->LocTimeZone[i], i / 2.0);
+            EXPECT_EQ(std::tie(list_->LocName[i], list_->LocLatitude[i], list_->LocTimeZone[i]),
+                      std::tuple("Site " + std::to_string(i), -i, i / 2.0));
         }
-        if (n < LocationList::kMaxRecords) {
-            EXPECT_EQ(list_->LocName[n + 1], "");
-        }
+        EXPECT_EQ(n < LocationList::kMaxRecords ? list_->LocName[n + 1] : "", "");
     }
 
     std::unique_ptr<LocationList> list_ = std::make_unique<LocationList>();
@@ -64,85 +64,65 @@ TEST_F(LocationFile, LoadsAtMostAThousandRecords)
 TEST_F(LocationFile, AFailedOrRefusedLoadKeepsTheList)
 {
     ASSERT_EQ(Load(Sites(2)), LocationLoadResult::Loaded);
-    const std::string other = std::string(kHeaders) + "Other,9,9,9\n";  // would overwrite record 1
-    const struct {
-        std::string text;
-        LocationLoadResult result;
-    } cases[] = {
-        {kHeaders, LocationLoadResult::Failed},                              // only the header lines
-        {"one header line only", LocationLoadResult::Failed},
-        {"", LocationLoadResult::Failed},
-        {other + "Site 3,3,-3\n", LocationLoadResult::Failed},           // cut off in a record
-        {other + "Site 2,2,north,1\n", LocationLoadResult::Failed},      // a field holds no number
-        {other + "Site 2,2,,1\n", LocationLoadResult::Failed},
+    const std::string other = kHeaders + "Other,9,9,9\n";  // would replace record 1
+    const std::pair<std::string, LocationLoadResult> cases[] = {
+        {kHeaders, LocationLoadResult::Failed}, {"one header line", LocationLoadResult::Failed},
+        {"", LocationLoadResult::Failed}, {other + "Site 2,2,-2\n", LocationLoadResult::Failed},  // cut off
+        {other + "Site 2,2,north,1\n", LocationLoadResult::Failed}, {other + "Site 2,2,,1\n", LocationLoadResult::Failed},
         {other + "Mount Wilson, CA,118.0326,34.1327,8\n", LocationLoadResult::Failed},  // unquoted comma
-        {other + "\"Open quote,1,2,3\n", LocationLoadResult::Failed},
-        {"0,24,88,UMi\n8,14.5,86.5,UMi\n", LocationLoadResult::WrongFile},  // the constellation file
-        {"0,\nheader\nX,1,2,3\n", LocationLoadResult::WrongFile},
+        {other + "\"Never closed,1,2,3\n", LocationLoadResult::Failed},
+        {"0,24,88,UMi\n8,14.5,86.5,UMi\n", LocationLoadResult::WrongFile}, {"0,\nx\nX,1,2,3\n", LocationLoadResult::WrongFile},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(Load(c.text), c.result) << c.text;
+    for (const auto& [text, result] : cases) {
+        EXPECT_EQ(Load(text), result) << text;
         ExpectSites(2);
     }
-    list_->LocFileName = "missing.dat";
-    EXPECT_EQ(LoadLocationFile(*list_), LocationLoadResult::Failed);
     std::filesystem::create_directory("folder.dat");  // opens, but cannot be read
-    list_->LocFileName = "folder.dat";
-    EXPECT_EQ(LoadLocationFile(*list_), LocationLoadResult::Failed);
+    EXPECT_EQ(LoadFrom("folder.dat"), LocationLoadResult::Failed);
+    EXPECT_EQ(LoadFrom("missing.dat"), LocationLoadResult::Failed);
     ExpectSites(2);
 }
 
 TEST_F(LocationFile, ReadsNamesAndNumbersAsWritten)
 {
-    const std::string text =
-        "0.5 is no constellation mark\r\nheader\r\n"
-        "\"Siding Spring Observatory, NSW\",-149.0352,-31.1624,-10\r\n"
-        "Lick   ,121.3834,37.2029,8\r\n"
-        "  \"  Blanks kept  \"  ,  -.5 ,  1E1 , 7.5  \r\n\r\n\r\n";
-    ASSERT_EQ(Load(text), LocationLoadResult::Loaded);
+    ASSERT_EQ(Load("0.5 is no constellation mark\r\nheader\r\n"
+                   "\"Siding Spring Observatory, NSW\",-149.0352,-31.1624,-10\r\n"
+                   "Lick   ,121.3834,37.2029,8\r\n"
+                   "  \"  Blanks kept  \"  ,  -.5 ,  1E1 , 7.5  \r\n\r\n\r\n"),
+              LocationLoadResult::Loaded);
     ASSERT_EQ(list_->LocCount, 3);
-    EXPECT_EQ(list_->LocName[1], "Siding Spring Observatory, NSW");
-    EXPECT_EQ(list_->LocLongitude[1], -149.0352);
     EXPECT_EQ(list_->LocName[2], "Lick");
-    EXPECT_EQ(list_->LocName[3], "  Blanks kept  ");
     EXPECT_EQ(list_->LocLatitude[3], 10);
-
     FieldTable fields;
-    CopyLocationToFields(*list_, 1, fields);
-    EXPECT_EQ(fields.Text(Field::Text1), "Siding Spring Observatory, NSW");
-    EXPECT_EQ(fields.Text(Field::Text2), "-149.0352");
-    EXPECT_EQ(fields.Text(Field::Text3), "-31.1624");
-    EXPECT_EQ(fields.Text(Field::Text4), "-10");
-    CopyLocationToFields(*list_, 3, fields);
-    EXPECT_EQ(fields.Text(Field::Text2), "-.5");
-    EXPECT_EQ(fields.Text(Field::Text4), " 7.5");
-    for (int outside : {0, 4}) {  // no record: the fields keep their texts
-        CopyLocationToFields(*list_, outside, fields);
-        EXPECT_EQ(fields.Text(Field::Text1), "  Blanks kept  ");
+    const std::pair<int, std::array<std::string, 4>> copies[] = {
+        {1, {"Siding Spring Observatory, NSW", "-149.0352", "-31.1624", "-10"}},
+        {3, {"  Blanks kept  ", "-.5", " 10", " 7.5"}},
+        {0, {"  Blanks kept  ", "-.5", " 10", " 7.5"}},  // no record: the fields stay
+        {4, {"  Blanks kept  ", "-.5", " 10", " 7.5"}},
+    };
+    for (const auto& [record, texts] : copies) {
+        CopyLocationToFields(*list_, record, fields);
+        EXPECT_EQ((std::array{fields.Text(Field::Text1), fields.Text(Field::Text2), fields.Text(Field::Text3),
+                              fields.Text(Field::Text4)}),
+                  texts);
     }
 }
 
-TEST(LocationStatus, StatusLineTexts)
-{
-    EXPECT_EQ(StatusLineAfter(LocationLoadResult::Loaded), "LOCATION file was loaded.");
-    EXPECT_EQ(StatusLineAfter(LocationLoadResult::Failed), "LOCATION file was NOT loaded ***********");
-    EXPECT_EQ(StatusLineAfter(LocationLoadResult::Failed).size(), 40u);
-    EXPECT_EQ(StatusLineAfter(LocationLoadResult::WrongFile), "");
-}
-
-TEST(LocationSample, TheSampleFileLoads)
+TEST(LocationFileSample, LoadsAndGivesTheStatusTexts)
 {
     auto list = std::make_unique<LocationList>();
     list->LocFileName = test::ShareFile("LOCATION.DAT");
-    ASSERT_EQ(LoadLocationFile(*list), LocationLoadResult::Loaded);
+    const LocationLoadResult result = LoadLocationFile(*list);
+    ASSERT_EQ(result, LocationLoadResult::Loaded);
     EXPECT_EQ(list->LocCount, 20);
     EXPECT_EQ(list->LocName[9], "Siding Spring Observatory, NSW");
     FieldTable fields;
     CopyLocationToFields(*list, 1, fields);  // the main window's default site
-    EXPECT_EQ(fields.Text(Field::Text1), "Kestrine Astr. Observatory");
-    EXPECT_EQ(fields.Text(Field::Text2), " 122.50514");
-    EXPECT_EQ(fields.Text(Field::Text3), " 53.45289");
-    EXPECT_EQ(fields.Text(Field::Text4), " 8");
+    EXPECT_EQ(fields.Text(Field::Text1) + fields.Text(Field::Text2) + fields.Text(Field::Text3) + fields.Text(Field::Text4),
+              "Kestrine Astr. Observatory 122.50514 53.45289 8");
+    EXPECT_EQ(StatusLineAfter(result), "LOCATION file was loaded.");
+    EXPECT_EQ(StatusLineAfter(LocationLoadResult::Failed), "LOCATION file was NOT loaded ***********");
+    EXPECT_EQ(StatusLineAfter(LocationLoadResult::WrongFile), "");
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
-// Test helpers for the data files: a fresh temporary folder per test, made
-// the working folder while the test runs (the program opens its files by
-// bare name) and removed afterwards, whole-file reads and writes, and the
-// settings file as written after a first run.
+// Helpers of the data-file tests: a fresh temporary folder per test, made the
+// working folder while it runs (the program opens its files by bare name).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -18,7 +16,6 @@ class TempFolderTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        previous_ = std::filesystem::current_path();
         std::string pattern = (std::filesystem::temp_directory_path() / "orvexal-data-XXXXXX").string();
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         folder_ = pattern;
@@ -32,10 +29,9 @@ protected:
         std::filesystem::remove_all(folder_, ignored);
     }
 
-    std::filesystem::path folder_;
-
 private:
-    std::filesystem::path previous_;
+    std::filesystem::path previous_ = std::filesystem::current_path();
+    std::filesystem::path folder_;
 };
 
 inline void WriteFile(const std::string& name, const std::string& text)
@@ -49,15 +45,10 @@ inline std::string ReadFile(const std::string& name)
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-// Orvex3.ini after a first run in which the window stayed at 100, 100 twips
-// and the fields kept their designed texts.
-inline constexpr const char* kFirstRunSettings =
-    "100\n100\n\"Kestrine Astr. Observatory\"\n\"122.50514\"\n\"53.45289\"\n\"8\"\n\"-10\"\n";
+inline std::string ShareFile(const std::string& name) { return ORVEXAL_SHARE_DIR "/" + name; }
 
-// A file of the repository's share folder.
-inline std::string ShareFile(const std::string& name)
-{
-    return std::string(ORVEXAL_SHARE_DIR) + "/" + name;
-}
+// Orvex3.ini after a first run: window at 100, 100 twips, the designed texts.
+inline const std::string kFirstRunSettings =
+    "100\n100\n\"Kestrine Astr. Observatory\"\n\"122.50514\"\n\"53.45289\"\n\"8\"\n\"-10\"\n";
 
 }  // namespace orvexal::test
