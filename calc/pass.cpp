@@ -193,14 +193,16 @@ private:
         twilight_ = LeadingNumber(Text(Field::Text27));
     }
 
-    // Step 12. Text13 drops the sign position and keeps 13 characters, five
-    // decimals of a present-day JD.
+    // Step 12. Text13 puts one blank in place of the sign position and keeps
+    // 13 characters, five decimals of a present-day JD. A JD before -4712
+    // January 1.5 keeps its minus sign there.
     void ComputeJulianDates()
     {
         Int16 firstDay = 1;
         ComputeJulianDate(year_, 1, firstDay, 0, 0, 0, yearStart_);
         ComputeJulianDate(year_, month_, day_, utHour_, minute_, second_, jd_);
-        Write(Field::Text13, " " + GeneralText(CheckedValue(jd_)).substr(1, kJulianDateChars));
+        const std::string text = GeneralText(CheckedValue(jd_));
+        Write(Field::Text13, text.substr(0, 1) + text.substr(1, kJulianDateChars));
     }
 
     // Step 13: the year and its elapsed fraction, rounded to 0.001 year.
