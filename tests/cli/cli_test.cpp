@@ -23,13 +23,14 @@ std::vector<std::string> Lines(const std::string& text)
 
 std::vector<std::string> Columns(const std::string& line)
 {
-    std::vector<std::string> columns;
-    std::size_t start = 0;
-    for (auto tab = line.find('\t'); tab != std::string::npos; tab = line.find('\t', start)) {
-        columns.push_back(line.substr(start, tab - start));
-        start = tab + 1;
+    std::vector<std::string> columns(1);
+    for (const char c : line) {
+        if (c == '\t') {
+            columns.emplace_back();
+        } else {
+            columns.back() += c;
+        }
     }
-    columns.push_back(line.substr(start));
     return columns;
 }
 
