@@ -1,0 +1,157 @@
+#include "ui/controls.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+
+namespace orvexal {
+namespace {
+
+// The room kept right of and below the outermost controls of a window.
+constexpr double kMarginTwips = 120;
+
+QFont FaceFont(const QString& family, QFont::StyleHint hint, double points, QFont::Weight weight)
+{
+    QFont font(family);
+    font.setStyleHint(hint);
+    font.setPointSizeF(points);
+    font.setWeight(weight);
+    return font;
+}
+
+// The room kept between a text and the control right of it.
+constexpr double kGapTwips = 60;
+
+// A word-wrapped label is widened until its text takes no more lines than its
+// height holds; any other label until its text fits on one line.
+void FitToText(QLabel* label)
+{
+    if (label->wordWrap()) {
+        const int widest = label->sizeHint().width();
+        int width = label->width();
+        while (width < widest && label->heightForWidth(width) > label->height()) {
+            ++width;
+        }
+        label->resize(width, qMax(label->height(), label->heightForWidth(width)));
+        return;
+    }
+    label->resize(label->size().expandedTo(label->sizeHint()));
+}
+
+bool ShareRows(const QRect& a, const QRect& b)
+{
+    return a.top() <= b.bottom() && b.top() <= a.bottom();
+}
+
+void SetPaletteColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+}  // namespace
+
+QFont SansSerifFont(double points, QFont::Weight weight)
+{
+    return FaceFont(QStringLiteral("Sans Serif"), QFont::SansSerif, points, weight);
+}
+
+QFont SerifFont(double points, QFont::Weight weight)
+{
+    return FaceFont(QStringLiteral("Serif"), QFont::Serif, points, weight);
+}
+
+void SetBackground(QWidget* widget, const QColor& colour)
+{
+    SetPaletteColour(widget, QPalette::Window, colour);
+    widget->setAutoFillBackground(true);
+}
+
+void SetTextColour(QWidget* widget, const QColor& colour)
+{
+    SetPaletteColour(widget, QPalette::WindowText, colour);
+}
+
+QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, const Place& place,
+                 const QFont& font, bool wordWrap)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(font);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(wordWrap);
+    label->setGeometry(PixelRect(place));
+    FitToText(label);
+    return label;
+}
+
+QLineEdit* AddLineEdit(QWidget* parent, const char* name, const QString& text, const Place& place)
+{
+    auto* box = new QLineEdit(text, parent);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(PixelRect(place));
+    return box;
+}
+
+QPushButton* AddButton(QWidget* parent, const char* name, const QString& text, const Place& place)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(PixelRect(place));
+    return button;
+}
+
+QRect InkRect(const QWidget* control)
+{
+    const auto* label = qobject_cast<const QLabel*>(control);
+    if (label == nullptr) {
+        return control->geometry();
+    }
+    const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    return label->fontMetrics().boundingRect(label->geometry(), flags, label->text());
+}
+
+void ClearColumn(QWidget* form, int edge)
+{
+    const QList<QWidget*> controls = form->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    int shift = 0;
+    for (const QWidget* left : controls) {
+        const QRect ink = InkRect(left);
+        for (const QWidget* right : controls) {
+            if (left->x() < edge && right->x() >= edge && ShareRows(ink, InkRect(right))) {
+                shift = qMax(shift, ink.right() + 1 + Pixels(kGapTwips) - right->x());
+            }
+        }
+    }
+    for (QWidget* control : controls) {
+        if (control->x() >= edge) {
+            control->move(control->x() + shift, control->y());
+        }
+    }
+}
+
+void SetClientSize(QWidget* window, double widthTwips, double heightTwips)
+{
+    const QRect reach = window->childrenRect();
+    const int margin = Pixels(kMarginTwips);
+    window->resize(qMax(Pixels(widthTwips), reach.right() + 1 + margin),
+                   qMax(Pixels(heightTwips), reach.bottom() + 1 + margin));
+}
+
+void BringUp(QWidget* window)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void ShowMessage(QWidget* parent, const QString& text, QMessageBox::Icon icon)
+{
+    QMessageBox box(icon, QLatin1String(kApplicationTitle), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+}  // namespace orvexal

@@ -1,0 +1,58 @@
+#include "ui/location_picker.h"
+
+#include <QListWidget>
+#include <QPushButton>
+
+#include "ui/controls.h"
+
+namespace orvexal {
+
+LocationPicker::LocationPicker(const LocationList& locations, FieldTexts& fields, QWidget* parent)
+    : QWidget(parent, Qt::Window), locations_(locations), fields_(fields)
+{
+    setObjectName(QStringLiteral("frmSelectLocation"));
+    setWindowTitle(tr("Select Location"));
+    setFont(SansSerifFont(8.25));
+    names_ = new QListWidget(this);
+    names_->setObjectName(QStringLiteral("List1"));
+    names_->setGeometry(PixelRect({360, 360, 3375, 2760}));
+    ok_ = AddButton(this, "Command1", tr("OK"), {3960, 360, 1095, 375});
+    cancel_ = AddButton(this, "Command2", tr("Cancel"), {3960, 960, 1095, 375});
+    ConnectSignals();
+    SetClientSize(this, 5160, 3450);
+}
+
+void LocationPicker::ConnectSignals()
+{
+    connect(names_, &QListWidget::itemClicked, this, &LocationPicker::CopySelected);
+    connect(names_, &QListWidget::itemDoubleClicked, this, [this] {
+        CopySelected();
+        hide();
+    });
+    connect(ok_, &QPushButton::clicked, this, [this] {
+        CopySelected();
+        hide();
+    });
+    connect(cancel_, &QPushButton::clicked, this, &QWidget::hide);
+}
+
+void LocationPicker::ShowList()
+{
+    names_->clear();
+    for (int record = 1; record <= locations_.LocCount; ++record) {
+        names_->addItem(QString::fromStdString(locations_.LocName[record]));
+    }
+    BringUp(this);
+}
+
+// List position p stands for record p + 1. Without a selection nothing is
+// copied.
+void LocationPicker::CopySelected()
+{
+    const QListWidgetItem* item = names_->currentItem();
+    if (item != nullptr && item->isSelected()) {
+        CopyLocationToFields(locations_, names_->row(item) + 1, fields_);
+    }
+}
+
+}  // namespace orvexal

@@ -1,0 +1,36 @@
+// frmSelectLocation: picks a site of the loaded location list and copies it
+// into the main window's location fields.
+#pragma once
+
+#include <QWidget>
+
+#include "calc/fields.h"
+#include "data/location_list.h"
+
+class QListWidget;
+class QPushButton;
+
+namespace orvexal {
+
+class LocationPicker : public QWidget {
+    Q_OBJECT
+
+public:
+    LocationPicker(const LocationList& locations, FieldTexts& fields, QWidget* parent = nullptr);
+
+    // Lists the names of the current location list, in file order, and
+    // shows the picker (brought up again when it is open already).
+    void ShowList();
+
+private:
+    void ConnectSignals();
+    void CopySelected();
+
+    const LocationList& locations_;
+    FieldTexts& fields_;
+    QListWidget* names_ = nullptr;
+    QPushButton* ok_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+};
+
+}  // namespace orvexal

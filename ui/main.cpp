@@ -1,0 +1,16 @@
+// Orvexal: the calculator window. It reads and writes its data files in the
+// working folder.
+#include <QApplication>
+
+#include "calc/clock.h"
+#include "data/app_state.h"
+#include "ui/main_window.h"
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    orvexal::AppState state;
+    orvexal::MainWindow window(state, orvexal::SystemLocalTime);
+    window.show();
+    return app.exec();
+}

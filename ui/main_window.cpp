@@ -1,0 +1,309 @@
+#include "ui/main_window.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "calc/pass.h"
+#include "data/location_list.h"
+#include "data/startup.h"
+#include "ui/about_box.h"
+#include "ui/controls.h"
+#include "ui/help_page.h"
+#include "ui/location_notice.h"
+#include "ui/location_picker.h"
+#include "ui/open_dialog.h"
+
+namespace orvexal {
+namespace {
+
+// The left edges of the input boxes and of the result column.
+constexpr double kInputBoxLeft = 2400;
+constexpr double kResultColumnLeft = 4680;
+
+// One field of the window: its caption, its text box and its unit hint.
+struct RowDesign {
+    Field field;
+    const char* caption;
+    Place captionPlace;
+    Place boxPlace;
+    const char* hint;  // nullptr: the field has none
+    const char* hintText;
+    Place hintPlace;
+    bool wrapCaption = false;
+};
+
+constexpr Place InputCaption(double top)
+{
+    return {120, top, 2220, 255};
+}
+
+constexpr Place InputBox(double top)
+{
+    return {kInputBoxLeft, top, 1215, 285};
+}
+
+constexpr Place InputHint(double top)
+{
+    return {3720, top, 615, 255};
+}
+
+constexpr RowDesign kInputRows[] = {
+    {Field::Text1, "Label3", {120, 960, 1260, 255}, {1440, 960, 2895, 285}, nullptr, "", {}},
+    {Field::Text2, "Label4", InputCaption(1320), InputBox(1320), "Label5", "D.MS", InputHint(1320)},
+    {Field::Text3, "Label6", InputCaption(1680), InputBox(1680), "Label7", "D.MS", InputHint(1800)},
+    {Field::Text4, "Label8", InputCaption(2040), InputBox(2040), "Label9", "H", InputHint(2040)},
+    {Field::Text5, "Label10", InputCaption(2400), InputBox(2400), "Label11", "Y.MD", InputHint(2400)},
+    {Field::Text6, "Label12", InputCaption(2760), InputBox(2760), "Label13", "H.MS", InputHint(2760)},
+    {Field::Text7, "Label14", InputCaption(3120), InputBox(3120), "Label15", "H.MS", InputHint(3120)},
+    {Field::Text8, "Label16", InputCaption(3480), InputBox(3480), "Label17", "D.MS", InputHint(3480)},
+    {Field::Text9, "Label18", InputCaption(3840), InputBox(3840), "Label19", "YYYY.y", InputHint(3840)},
+    {Field::Text10, "Label20", InputCaption(4200), InputBox(4200), "Label21", "YYYY.y",
+     InputHint(4200)},
+    {Field::Text27, "Label54", {120, 4560, 2295, 495}, InputBox(4680), "Label55", "degrees",
+     InputHint(4680), true},
+};
+
+struct ResultRow {
+    Field field;
+    const char* caption;
+    const char* hint;
+    const char* hintText;
+};
+
+// From top 600 down, 360 twips apart.
+constexpr ResultRow kResultRows[] = {
+    {Field::Text11, "Label22", "Label23", "H.MS"},  {Field::Text12, "Label24", "Label25", "D.MS"},
+    {Field::Text13, "Label26", "Label27", "DDD.d"}, {Field::Text14, "Label28", "Label29", "0.000dd"},
+    {Field::Text15, "Label30", "Label31", "H.MS"},  {Field::Text16, "Label32", "Label33", "D.MS"},
+    {Field::Text17, "Label34", "Label35", "D.MS"},  {Field::Text18, "Label36", "Label37", " "},
+    {Field::Text19, "Label38", "Label39", "H.MS"},  {Field::Text20, "Label40", "Label41", ""},
+    {Field::Text21, "Label42", "Label43", "D.MS"},  {Field::Text22, "Label44", "Label45", "D.MS"},
+    {Field::Text23, "Label46", "Label47", "H.M"},   {Field::Text24, "Label48", "Label49", "D.M"},
+    {Field::Text25, "Label50", "Label51", "H.MS"},  {Field::Text26, "Label52", "Label53", "H.MS"},
+};
+
+RowDesign ResultRowDesign(const ResultRow& row, int index)
+{
+    const double top = 600 + 360 * index;
+    return {row.field,         row.caption,  {kResultColumnLeft, top, 1815, 255}, {6600, top, 1575, 285},
+            row.hint,          row.hintText, {8280, top, 615, 255}};
+}
+
+std::size_t FieldIndex(Field field)
+{
+    return static_cast<std::size_t>(field) - 1;
+}
+
+QString FromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QAction* AddCommand(QWidget* menu, const char* name, const QString& text)
+{
+    auto* action = new QAction(text, menu);
+    action->setObjectName(QLatin1String(name));
+    menu->addAction(action);
+    return action;
+}
+
+void AddSeparator(QMenu* menu, const char* name)
+{
+    menu->addSeparator()->setObjectName(QLatin1String(name));
+}
+
+// The client area as designed, and the window's size once the settings of
+// the last run are applied (wider when the columns had to move apart).
+constexpr double kClientWidth = 9030;
+constexpr double kClientHeight = 6390;
+constexpr double kRestoredWidth = 9150;
+constexpr double kRestoredHeight = 7080;
+
+}  // namespace
+
+MainWindow::MainWindow(AppState& state, Clock clock, QWidget* parent)
+    : QMainWindow(parent), state_(state), clock_(std::move(clock))
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(tr("Orvexal for Windows"));
+    CreateForm();
+    CreateMenus();
+    CreateWindows();
+    ConnectSignals();
+    LoadForm();
+}
+
+void MainWindow::CreateForm()
+{
+    auto* form = new QWidget(this);
+    SetBackground(form, QColor(255, 224, 192));
+    const QFont bold = SansSerifFont(8.25);
+    const QFont plain = SansSerifFont(8.25, QFont::Normal);
+    form->setFont(bold);
+
+    QLabel* title =
+        AddLabel(form, "Label1", tr("ORVEXAL v43 for Windows"), {2040, 120, 4575, 375}, SansSerifFont(13.5));
+    SetTextColour(title, QColor(0, 0, 192));
+    statusLine_ = AddLabel(form, "Label2", FromView(DesignedText(Field::Label2)), {120, 600, 4455, 255}, bold);
+
+    auto addRow = [&](const RowDesign& row) {
+        AddLabel(form, row.caption, FromView(FieldCaption(row.field)), row.captionPlace, bold,
+                 row.wrapCaption);
+        boxes_[FieldIndex(row.field)] = AddLineEdit(
+            form, FieldName(row.field).c_str(), FromView(DesignedText(row.field)), row.boxPlace);
+        if (row.hint != nullptr) {
+            AddLabel(form, row.hint, QString::fromUtf8(row.hintText), row.hintPlace, plain);
+        }
+    };
+    for (const RowDesign& row : kInputRows) {
+        addRow(row);
+    }
+    for (int index = 0; index < std::ssize(kResultRows); ++index) {
+        addRow(ResultRowDesign(kResultRows[index], index));
+    }
+    AddLabel(form, "Label56", tr("(negative  means below horizon)"), {2160, 5040, 2295, 255}, plain);
+    calculate_ = AddButton(form, "Command1", tr("Calculate"), {1680, 5400, 1455, 615});
+
+    for (const double edge : {kInputBoxLeft, kResultColumnLeft}) {
+        ClearColumn(form, Pixels(edge));
+    }
+    SetClientSize(form, kClientWidth, kClientHeight);
+    setCentralWidget(form);
+}
+
+void MainWindow::CreateMenus()
+{
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->setObjectName(QStringLiteral("AtFile"));
+    open_ = AddCommand(file, "AtOpen", tr("&Open ..."));
+    AddSeparator(file, "div1");
+    exit_ = AddCommand(file, "AtExit", tr("E&xit"));
+
+    select_ = AddCommand(menuBar(), "AtSelect", tr("&Select Loc'n"));
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->setObjectName(QStringLiteral("AtHelp"));
+    help_[0] = AddCommand(help, "AtHelp1", tr("Help&1 - Input"));
+    help_[1] = AddCommand(help, "AtHelp2", tr("Help&2 - Output"));
+    help_[2] = AddCommand(help, "AtHelp3", tr("Help&3 - Justification"));
+    AddSeparator(help, "lin2");
+    about_ = AddCommand(help, "AtAbout", tr("&About"));
+}
+
+void MainWindow::CreateWindows()
+{
+    openDialog_ = new OpenDialog(this);
+    picker_ = new LocationPicker(state_.locations, *this, this);
+    notice_ = new LocationNotice(this);
+    for (std::size_t page = 0; page < helpPages_.size(); ++page) {
+        helpPages_[page] = new HelpPage(kHelpPages[page], this);
+    }
+    aboutBox_ = new AboutBox(this);
+}
+
+void MainWindow::ConnectSignals()
+{
+    connect(calculate_, &QPushButton::clicked, this, &MainWindow::Calculate);
+    connect(open_, &QAction::triggered, openDialog_, &OpenDialog::ShowFresh);
+    connect(openDialog_, &OpenDialog::FileChosen, this, &MainWindow::LoadLocationsFrom);
+    connect(exit_, &QAction::triggered, this, &QWidget::close);
+    connect(select_, &QAction::triggered, this, &MainWindow::SelectLocation);
+    for (std::size_t page = 0; page < helpPages_.size(); ++page) {
+        HelpPage* shown = helpPages_[page];
+        connect(help_[page], &QAction::triggered, shown, [shown] { BringUp(shown); });
+        if (page > 0) {
+            HelpPage* before = helpPages_[page - 1];
+            connect(shown, &HelpPage::PreviousPage, before, [before] { BringUp(before); });
+            connect(before, &HelpPage::NextPage, shown, [shown] { BringUp(shown); });
+        }
+    }
+    connect(about_, &QAction::triggered, aboutBox_, [this] { BringUp(aboutBox_); });
+}
+
+// The start-up traps its own faults and shows nothing of its own; only a
+// refused location file brings up its message box, before the window shows.
+void MainWindow::LoadForm()
+{
+    const StartupResult startup = RunStartup(state_);
+    if (startup.locationLoad) {
+        ShowLoadOutcome(*startup.locationLoad);
+    }
+    const QSize designed(centralWidget()->width(),
+                         centralWidget()->height() + menuBar()->sizeHint().height());
+    resize(designed);
+    if (startup.settings) {
+        ApplySettingsToFields(*startup.settings, *this);
+        resize(QSize(Pixels(kRestoredWidth), Pixels(kRestoredHeight)).expandedTo(designed));
+    }
+    placement_ = WindowPlacement(state_.window.WinLeft, state_.window.WinTop);
+    move(placement_.PixelPosition());
+}
+
+void MainWindow::Calculate()
+{
+    if (const auto fault = CalculatePass(*this, state_.constellations, state_.sun, clock_)) {
+        ShowMessage(this, QString::fromUtf8(FaultCaption(*fault)), QMessageBox::Warning);
+    }
+}
+
+void MainWindow::LoadLocationsFrom(const QString& path)
+{
+    state_.locations.LocFileName = QFile::encodeName(path).toStdString();
+    ShowLoadOutcome(LoadLocationFile(state_.locations));
+}
+
+void MainWindow::ShowLoadOutcome(LocationLoadResult result)
+{
+    const std::string_view status = StatusLineAfter(result);
+    if (!status.empty()) {
+        statusLine_->setText(FromView(status));
+    }
+    if (result == LocationLoadResult::WrongFile) {
+        ShowMessage(this, FromView(kWrongFileMessage), QMessageBox::NoIcon);
+    }
+}
+
+void MainWindow::SelectLocation()
+{
+    if (state_.locations.LocCount != 0) {
+        picker_->ShowList();
+    } else {
+        BringUp(notice_);
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    const QPointF twips = placement_.TwipsAt(pos());
+    // A settings file that cannot be written is given up; the program ends
+    // all the same.
+    SaveSettings(state_, twips.x(), twips.y(), *this);
+    QMainWindow::closeEvent(event);
+}
+
+QLineEdit* MainWindow::Box(Field field) const
+{
+    return boxes_[FieldIndex(field)];
+}
+
+std::string MainWindow::Text(Field field) const
+{
+    const QString text = field == Field::Label2 ? statusLine_->text() : Box(field)->text();
+    return text.toStdString();
+}
+
+void MainWindow::SetText(Field field, const std::string& text)
+{
+    const QString shown = QString::fromStdString(text);
+    if (field == Field::Label2) {
+        statusLine_->setText(shown);
+    } else {
+        Box(field)->setText(shown);
+    }
+}
+
+}  // namespace orvexal

@@ -1,0 +1,82 @@
+// frmMain: the calculator's main window. It holds the input and result
+// fields, "Calculate", the status line of the location file and the menu bar
+// that reaches every other window.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+
+#include "calc/clock.h"
+#include "calc/fields.h"
+#include "data/app_state.h"
+#include "data/location_file.h"
+#include "ui/twips.h"
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace orvexal {
+
+class AboutBox;
+class HelpPage;
+class LocationNotice;
+class LocationPicker;
+class OpenDialog;
+
+class MainWindow : public QMainWindow, public FieldTexts {
+    Q_OBJECT
+
+public:
+    // Builds the window and its secondary windows and runs the start-up
+    // before the window is first shown: the constellation file, the default
+    // location file and the settings of the last run, all from the working
+    // folder. The clock is the calculation's "now".
+    MainWindow(AppState& state, Clock clock, QWidget* parent = nullptr);
+
+    // Text1 .. Text27 and the status line Label2.
+    std::string Text(Field field) const override;
+    void SetText(Field field, const std::string& text) override;
+
+protected:
+    // Closing the window in any way, File > Exit included, saves the
+    // settings without asking and lets the program end.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateForm();
+    void CreateMenus();
+    void CreateWindows();
+    void ConnectSignals();
+    void LoadForm();
+
+    void Calculate();
+    void LoadLocationsFrom(const QString& path);
+    void ShowLoadOutcome(LocationLoadResult result);
+    void SelectLocation();
+
+    QLineEdit* Box(Field field) const;
+
+    AppState& state_;
+    Clock clock_;
+    WindowPlacement placement_{100, 100};
+
+    std::array<QLineEdit*, 27> boxes_{};
+    QLabel* statusLine_ = nullptr;
+    QPushButton* calculate_ = nullptr;
+
+    QAction* open_ = nullptr;
+    QAction* exit_ = nullptr;
+    QAction* select_ = nullptr;
+    std::array<QAction*, 3> help_{};
+    QAction* about_ = nullptr;
+
+    OpenDialog* openDialog_ = nullptr;
+    LocationPicker* picker_ = nullptr;
+    LocationNotice* notice_ = nullptr;
+    std::array<HelpPage*, 3> helpPages_{};
+    AboutBox* aboutBox_ = nullptr;
+};
+
+}  // namespace orvexal
