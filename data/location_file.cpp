@@ -11,6 +11,7 @@ namespace {
 // lower RA of 0 and the comma after it): a location file never begins so.
 constexpr std::string_view kConstellationFileMark = "0,";
 
+// The status line after a load that succeeded, and after one that failed.
 constexpr std::string_view kLoadedStatus = "LOCATION file was loaded.";
 constexpr std::string_view kFailedStatus = "LOCATION file was NOT loaded ***********";
 

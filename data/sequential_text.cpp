@@ -6,9 +6,9 @@
 namespace orvexal {
 namespace {
 
-constexpr int kEnd = std::char_traits<char>::eof();
-constexpr char kQuote = '"';
-constexpr char kSeparator = ',';
+constexpr int kEnd = std::char_traits<char>::eof();  // what the stream gives at the end of the file
+constexpr char kQuote = '"';                          // encloses a text item
+constexpr char kSeparator = ',';                      // between items on one line
 
 bool IsBlank(int c) { return c == ' ' || c == '\t'; }
 bool IsLineEnd(int c) { return c == '\n' || c == '\r'; }

@@ -1,6 +1,5 @@
 #include "data/settings_file.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -11,11 +10,13 @@
 namespace orvexal {
 namespace {
 
+// The range of a saved window edge, twips: a 16-bit signed integer.
 constexpr double kLowestInt16 = std::numeric_limits<Int16>::min();
 constexpr double kHighestInt16 = std::numeric_limits<Int16>::max();
 
 // The settings are written under this name beside the settings file and
-// renamed over it only once they are complete on disk.
+// renamed over it only once they were written and closed without a fault,
+// so a failed write never leaves a half-written settings file.
 constexpr std::string_view kTemporarySuffix = ".tmp";
 
 // Every line of the file ends so.
