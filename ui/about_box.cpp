@@ -8,12 +8,10 @@ namespace orvexal {
 
 AboutBox::AboutBox(QWidget* parent) : QWidget(parent, Qt::Window)
 {
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(tr("About"));
+    SetUpWindow(this, "frmAbout", tr("About"));
     SetBackground(this, QColor(192, 255, 192));
     SetTextColour(this, Qt::black);
-    const QFont font = SansSerifFont(8.25);
-    setFont(font);
+    const QFont font = this->font();
 
     QLabel* name = AddLabel(this, "Label1", tr("Orvexal"), {120, 120, 4455, 375}, SerifFont(13.5));
     SetTextColour(name, QColor(0, 0, 128));

@@ -63,6 +63,13 @@ QFont SerifFont(double points, QFont::Weight weight)
     return FaceFont(QStringLiteral("Serif"), QFont::Serif, points, weight);
 }
 
+void SetUpWindow(QWidget* window, const char* name, const QString& caption)
+{
+    window->setObjectName(QLatin1String(name));
+    window->setWindowTitle(caption);
+    window->setFont(SansSerifFont(8.25));
+}
+
 void SetBackground(QWidget* widget, const QColor& colour)
 {
     SetPaletteColour(widget, QPalette::Window, colour);

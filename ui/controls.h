@@ -23,6 +23,10 @@ inline constexpr char kApplicationTitle[] = "Orvexal";
 QFont SansSerifFont(double points, QFont::Weight weight = QFont::Bold);
 QFont SerifFont(double points, QFont::Weight weight = QFont::Bold);
 
+// Names a window and gives it its caption and the designed default font,
+// sans-serif 8.25 pt bold.
+void SetUpWindow(QWidget* window, const char* name, const QString& caption);
+
 void SetBackground(QWidget* widget, const QColor& colour);
 void SetTextColour(QWidget* widget, const QColor& colour);
 

@@ -57,6 +57,8 @@ DirectoryList::DirectoryList(QWidget* parent) : QTreeWidget(parent)
 {
     setHeaderHidden(true);
     setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setExpandsOnDoubleClick(false);
     setIndentation(fontMetrics().averageCharWidth() * 2);
     connect(this, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem* item) { SetPath(item->data(0, kPathRole).toString()); });

@@ -34,6 +34,10 @@ public:
 signals:
     void PathChanged(const QString& path);
 
+protected:
+    // The folders are shown by indentation alone, always open.
+    void drawBranches(QPainter*, const QRect&, const QModelIndex&) const override {}
+
 private:
     void ShowPath();
 

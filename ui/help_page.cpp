@@ -16,12 +16,10 @@ constexpr double kLineHeight = 240;
 // window's own close control.
 HelpPage::HelpPage(const HelpPageDesign& design, QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QLatin1String(design.name));
-    setWindowTitle(QString::fromUtf8(design.caption));
+    SetUpWindow(this, design.name, QString::fromUtf8(design.caption));
     SetBackground(this, Qt::white);
     SetTextColour(this, Qt::black);
-    const QFont font = SansSerifFont(8.25);
-    setFont(font);
+    const QFont font = this->font();
     for (const HelpLine& line : design.lines) {
         const QString text = QString(line.blanks, QLatin1Char(' ')) + QString::fromUtf8(line.text);
         AddLabel(this, line.name, text, {line.left, line.top, design.lineWidth, kLineHeight}, font);

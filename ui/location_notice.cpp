@@ -23,10 +23,8 @@ constexpr NoticeLine kLines[] = {
 
 LocationNotice::LocationNotice(QWidget* parent) : QWidget(parent, Qt::Window)
 {
-    setObjectName(QStringLiteral("frmLoad_location_first"));
-    setWindowTitle(tr("Form1"));
+    SetUpWindow(this, "frmLoad_location_first", tr("Form1"));
     SetBackground(this, QColor(255, 192, 255));
-    setFont(SansSerifFont(8.25));
     const QFont font = SansSerifFont(12);
     for (const NoticeLine& line : kLines) {
         AddLabel(this, line.name, QString::fromUtf8(line.text), {480, line.top, 4455, 375}, font);

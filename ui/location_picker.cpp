@@ -10,9 +10,7 @@ namespace orvexal {
 LocationPicker::LocationPicker(const LocationList& locations, FieldTexts& fields, QWidget* parent)
     : QWidget(parent, Qt::Window), locations_(locations), fields_(fields)
 {
-    setObjectName(QStringLiteral("frmSelectLocation"));
-    setWindowTitle(tr("Select Location"));
-    setFont(SansSerifFont(8.25));
+    SetUpWindow(this, "frmSelectLocation", tr("Select Location"));
     names_ = new QListWidget(this);
     names_->setObjectName(QStringLiteral("List1"));
     names_->setGeometry(PixelRect({360, 360, 3375, 2760}));

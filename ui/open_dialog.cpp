@@ -43,10 +43,8 @@ void SetHeight(QWidget* control, double twips)
 
 OpenDialog::OpenDialog(QWidget* parent) : QWidget(parent, Qt::Window)
 {
-    setObjectName(QStringLiteral("frmOpen"));
-    setWindowTitle(tr("Open "));
+    SetUpWindow(this, "frmOpen", tr("Open "));
     SetBackground(this, QColor(192, 192, 192));
-    setFont(SansSerifFont(8.25));
     CreateControls();
 
     const QString working = QDir::currentPath();

@@ -7,13 +7,13 @@
 
 namespace orvexal::test {
 
-class HelpWindowsTest : public QObject {
+class HelpWindowsTest : public WindowTestCase {
     Q_OBJECT
 
-private slots:
-    void init();
-    void cleanup();
+public:
+    HelpWindowsTest() : WindowTestCase(true) {}
 
+private slots:
     void texts_data();
     void texts();
     void captions_data();
@@ -32,30 +32,14 @@ private slots:
 
 private:
     QStringList Shown() const;
-
-    std::unique_ptr<WorkingFolder> folder_;
-    std::unique_ptr<Program> program_;
 };
-
-void HelpWindowsTest::init()
-{
-    folder_ = std::make_unique<WorkingFolder>();
-    program_ = std::make_unique<Program>();
-    program_->window->show();
-}
-
-void HelpWindowsTest::cleanup()
-{
-    program_.reset();
-    folder_.reset();
-}
 
 // The help pages on the screen, by name.
 QStringList HelpWindowsTest::Shown() const
 {
     QStringList shown;
     for (const char* page : {"frmHelp1", "frmHelp2", "frmHelp3"}) {
-        if (program_->Window(page)->isVisible()) {
+        if (TheProgram().Window(page)->isVisible()) {
             shown << QLatin1String(page);
         }
     }
@@ -112,7 +96,7 @@ void HelpWindowsTest::texts()
     QFETCH(int, blanks);
     QFETCH(QString, text);
     const QString shown =
-        program_->Window(window.toLatin1())->findChild<QLabel*>(label)->text();
+        TheProgram().Window(window.toLatin1())->findChild<QLabel*>(label)->text();
     QCOMPARE(shown, QString(blanks, QLatin1Char(' ')) + text);
 }
 
@@ -132,7 +116,7 @@ void HelpWindowsTest::captions()
     QFETCH(QString, window);
     QFETCH(QString, caption);
     QFETCH(int, labels);
-    QWidget* shown = program_->Window(window.toLatin1());
+    QWidget* shown = TheProgram().Window(window.toLatin1());
     QCOMPARE(shown->windowTitle(), caption);
     QCOMPARE(shown->findChildren<QLabel*>().size(), labels);
     QVERIFY(!shown->isVisible());
@@ -154,7 +138,7 @@ void HelpWindowsTest::buttons()
     QFETCH(QString, window);
     QFETCH(QStringList, buttons);
     QStringList actual;
-    for (const QPushButton* button : program_->Window(window.toLatin1())->findChildren<QPushButton*>()) {
+    for (const QPushButton* button : TheProgram().Window(window.toLatin1())->findChildren<QPushButton*>()) {
         actual << button->objectName() + ':' + button->text() + (button->isDefault() ? "*" : "");
     }
     QCOMPARE(actual, buttons);
@@ -163,7 +147,7 @@ void HelpWindowsTest::buttons()
 void HelpWindowsTest::pageLook()
 {
     for (const char* page : {"frmHelp1", "frmHelp2", "frmHelp3"}) {
-        QWidget* window = program_->Window(page);
+        QWidget* window = TheProgram().Window(page);
         QCOMPARE(window->palette().color(QPalette::Window), QColor(Qt::white));
         for (const QLabel* label : window->findChildren<QLabel*>()) {
             QCOMPARE(label->font().pointSizeF(), 8.25);
@@ -200,11 +184,11 @@ void HelpWindowsTest::navigation()
     QFETCH(QString, button);
     QFETCH(QStringList, shown);
     for (const QString& command : opened) {
-        program_->Trigger(command.toLatin1());
+        TheProgram().Trigger(command.toLatin1());
     }
-    program_->Click(button.toLatin1(), page.toLatin1());
+    TheProgram().Click(button.toLatin1(), page.toLatin1());
     QCOMPARE(Shown(), shown);
-    QVERIFY(program_->window->isVisible());
+    QVERIFY(TheProgram().window->isVisible());
 }
 
 void HelpWindowsTest::keys_data()
@@ -226,8 +210,8 @@ void HelpWindowsTest::keys()
     QFETCH(QString, command);
     QFETCH(QKeyCombination, key);
     QFETCH(QStringList, shown);
-    program_->Trigger(command.toLatin1());
-    QWidget* page = program_->Window(QByteArray("frmHelp") + command.back().toLatin1());
+    TheProgram().Trigger(command.toLatin1());
+    QWidget* page = TheProgram().Window(QByteArray("frmHelp") + command.back().toLatin1());
     QVERIFY(QTest::qWaitForWindowActive(page));
     QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
     // A button pressed by its accelerator is released a moment later.
@@ -236,15 +220,15 @@ void HelpWindowsTest::keys()
 
 void HelpWindowsTest::pagesExistOnceAndSurviveHiding()
 {
-    const QPointer<QWidget> page = program_->Window("frmHelp1");
-    program_->Trigger("AtHelp1");
-    program_->Trigger("AtHelp1");
-    program_->Click("Command1", "frmHelp1");
+    const QPointer<QWidget> page = TheProgram().Window("frmHelp1");
+    TheProgram().Trigger("AtHelp1");
+    TheProgram().Trigger("AtHelp1");
+    TheProgram().Click("Command1", "frmHelp1");
     QCoreApplication::processEvents();
-    program_->Trigger("AtHelp1");
+    TheProgram().Trigger("AtHelp1");
     QVERIFY(!page.isNull());
     QVERIFY(page->isVisible());
-    QCOMPARE(program_->window->findChildren<QWidget*>(QStringLiteral("frmHelp1")).size(), 1);
+    QCOMPARE(TheProgram().window->findChildren<QWidget*>(QStringLiteral("frmHelp1")).size(), 1);
 }
 
 void HelpWindowsTest::aboutBox_data()
@@ -267,7 +251,7 @@ void HelpWindowsTest::aboutBox()
     QFETCH(bool, serif);
     QFETCH(double, points);
     QFETCH(QColor, colour);
-    QWidget* about = program_->Window("frmAbout");
+    QWidget* about = TheProgram().Window("frmAbout");
     QCOMPARE(about->palette().color(QPalette::Window), QColor(192, 255, 192));
     const auto* shown = about->findChild<QLabel*>(label);
     QCOMPARE(shown->text(), text);
@@ -280,16 +264,16 @@ void HelpWindowsTest::aboutBox()
 
 void HelpWindowsTest::aboutBoxClosesByItsCloseControl()
 {
-    program_->Trigger("AtAbout");
-    const QPointer<QWidget> about = program_->Window("frmAbout");
+    TheProgram().Trigger("AtAbout");
+    const QPointer<QWidget> about = TheProgram().Window("frmAbout");
     QVERIFY(about->isVisible());
     about->close();
     QCoreApplication::processEvents();
     QVERIFY(!about.isNull());
     QVERIFY(!about->isVisible());
-    program_->Trigger("AtAbout");
+    TheProgram().Trigger("AtAbout");
     QVERIFY(about->isVisible());
-    QVERIFY(program_->window->isVisible());
+    QVERIFY(TheProgram().window->isVisible());
 }
 
 }  // namespace orvexal::test

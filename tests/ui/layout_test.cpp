@@ -4,26 +4,15 @@
 #include <QMainWindow>
 #include <QTest>
 
+#include "ui/controls.h"
 #include "ui_test_support.h"
 
 namespace orvexal::test {
 namespace {
 
-// Where a control shows something: a label its text, any other control the
-// whole of itself.
-QRect Ink(const QWidget* control)
-{
-    const auto* label = qobject_cast<const QLabel*>(control);
-    if (label == nullptr) {
-        return control->geometry();
-    }
-    const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
-    return label->fontMetrics().boundingRect(label->geometry(), flags, label->text());
-}
-
 QString Describe(const QWidget* control)
 {
-    const QRect r = Ink(control);
+    const QRect r = InkRect(control);
     return QStringLiteral("%1 (%2,%3 %4x%5)")
         .arg(control->objectName())
         .arg(r.x())
@@ -34,29 +23,16 @@ QString Describe(const QWidget* control)
 
 }  // namespace
 
-class LayoutTest : public QObject {
+class LayoutTest : public WindowTestCase {
     Q_OBJECT
 
-private slots:
-    void init();
-    void cleanup();
+public:
+    LayoutTest() : WindowTestCase(false) {}
 
+private slots:
     void windows_data();
     void windows();
-
-private:
-    std::unique_ptr<WorkingFolder> folder_;
 };
-
-void LayoutTest::init()
-{
-    folder_ = std::make_unique<WorkingFolder>();
-}
-
-void LayoutTest::cleanup()
-{
-    folder_.reset();
-}
 
 void LayoutTest::windows_data()
 {
@@ -83,9 +59,9 @@ void LayoutTest::windows()
     QFETCH(QString, window);
     QFETCH(bool, restored);
     if (restored) {
-        folder_->CopyShipped("Constell.dat", "Constell.dat");
-        folder_->CopyShipped("LOCATION.DAT", "LOCATION.DAT");
-        folder_->Write("Orvex3.ini", SettingsLines({"100", "100", "\"Site\"", "\"1\"", "\"2\"",
+        Folder().CopyShipped("Constell.dat", "Constell.dat");
+        Folder().CopyShipped("LOCATION.DAT", "LOCATION.DAT");
+        Folder().Write("Orvex3.ini", SettingsLines({"100", "100", "\"Site\"", "\"1\"", "\"2\"",
                                                     "\"3\"", "\"-18\""}));
     }
     const Program program;
@@ -110,13 +86,13 @@ void LayoutTest::windows()
     }
     QVERIFY(controls.size() >= 3);
     for (qsizetype i = 0; i < controls.size(); ++i) {
-        const QRect ink = Ink(controls[i]);
+        const QRect ink = InkRect(controls[i]);
         QVERIFY2(controls[i]->geometry().contains(ink) || ink.isEmpty(),
                  qPrintable(Describe(controls[i]) + QStringLiteral(" is cut off")));
         QVERIFY2(shown->rect().contains(ink) || ink.isEmpty(),
                  qPrintable(Describe(controls[i]) + QStringLiteral(" leaves the window")));
         for (qsizetype j = i + 1; j < controls.size(); ++j) {
-            QVERIFY2(!ink.intersects(Ink(controls[j])),
+            QVERIFY2(!ink.intersects(InkRect(controls[j])),
                      qPrintable(Describe(controls[i]) + QStringLiteral(" runs into ") +
                                 Describe(controls[j])));
         }

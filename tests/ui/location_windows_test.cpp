@@ -27,13 +27,13 @@ const QStringList kDesignedSite = {"Kestrine Astr. Observatory", "122.50514", "5
 
 }  // namespace
 
-class LocationWindowsTest : public QObject {
+class LocationWindowsTest : public WindowTestCase {
     Q_OBJECT
 
-private slots:
-    void init();
-    void cleanup();
+public:
+    LocationWindowsTest() : WindowTestCase(true) {}
 
+private slots:
     void noticeWhenNothingIsLoaded();
     void noticeTexts_data();
     void noticeTexts();
@@ -47,50 +47,41 @@ private slots:
     void relistsAfterAnotherFile();
     void eachWindowExistsOnce();
 
+protected:
+    void PrepareFolder(const WorkingFolder& folder) override;
+
 private:
     void Load(const QString& name) const;
     void Select() const;
     QStringList Site() const;
-    QListWidget* List() const { return program_->Find<QListWidget>("List1"); }
+    QListWidget* List() const { return TheProgram().Find<QListWidget>("List1"); }
     void ClickRow(int row, bool twice = false) const;
-
-    std::unique_ptr<WorkingFolder> folder_;
-    std::unique_ptr<Program> program_;
 };
 
-void LocationWindowsTest::init()
+void LocationWindowsTest::PrepareFolder(const WorkingFolder& folder)
 {
-    folder_ = std::make_unique<WorkingFolder>();
-    folder_->Write("first.dat", kFirstSites);
-    folder_->Write("second.dat", kSecondSites);
-    folder_->Write("broken.dat", "only one line\n");
-    program_ = std::make_unique<Program>();
-    program_->window->show();
-}
-
-void LocationWindowsTest::cleanup()
-{
-    program_.reset();
-    folder_.reset();
+    folder.Write("first.dat", kFirstSites);
+    folder.Write("second.dat", kSecondSites);
+    folder.Write("broken.dat", "only one line\n");
 }
 
 void LocationWindowsTest::Load(const QString& name) const
 {
-    program_->Trigger("AtOpen");
-    program_->Window("frmOpen")->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(name);
-    program_->Click("Command1", "frmOpen");
+    TheProgram().Trigger("AtOpen");
+    TheProgram().Window("frmOpen")->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(name);
+    TheProgram().Click("Command1", "frmOpen");
 }
 
 void LocationWindowsTest::Select() const
 {
-    program_->Trigger("AtSelect");
+    TheProgram().Trigger("AtSelect");
     QCoreApplication::processEvents();
 }
 
 QStringList LocationWindowsTest::Site() const
 {
-    return {program_->Text("Text1"), program_->Text("Text2"), program_->Text("Text3"),
-            program_->Text("Text4")};
+    return {TheProgram().Text("Text1"), TheProgram().Text("Text2"), TheProgram().Text("Text3"),
+            TheProgram().Text("Text4")};
 }
 
 void LocationWindowsTest::ClickRow(int row, bool twice) const
@@ -106,30 +97,28 @@ void LocationWindowsTest::noticeWhenNothingIsLoaded()
 {
     Load("broken.dat");
     Select();
-    QWidget* notice = program_->Window("frmLoad_location_first");
+    QWidget* notice = TheProgram().Window("frmLoad_location_first");
     QVERIFY(notice->isVisible());
-    QVERIFY(!program_->Window("frmSelectLocation")->isVisible());
-    program_->Click("Command1", "frmLoad_location_first");
+    QVERIFY(!TheProgram().Window("frmSelectLocation")->isVisible());
+    TheProgram().Click("Command1", "frmLoad_location_first");
     QVERIFY(!notice->isVisible());
-    QVERIFY(program_->window->isVisible());
+    QVERIFY(TheProgram().window->isVisible());
     QCOMPARE(Site(), kDesignedSite);
 }
 
 void LocationWindowsTest::noticeTexts_data()
 {
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("Label1") << "Label1" << "You need to open the location file.";
-    QTest::newRow("Label2") << "Label2" << "Use [menu] File > Open ...";
-    QTest::newRow("Label3") << "Label3" << "Or just enter location data manually.";
-    QTest::newRow("Command1") << "Command1" << "OK";
+    AddTextRows("control", {{"Label1", "You need to open the location file."},
+                            {"Label2", "Use [menu] File > Open ..."},
+                            {"Label3", "Or just enter location data manually."},
+                            {"Command1", "OK"}});
 }
 
 void LocationWindowsTest::noticeTexts()
 {
     QFETCH(QString, control);
     QFETCH(QString, text);
-    QWidget* notice = program_->Window("frmLoad_location_first");
+    QWidget* notice = TheProgram().Window("frmLoad_location_first");
     QCOMPARE(notice->windowTitle(), QStringLiteral("Form1"));
     QCOMPARE(notice->palette().color(QPalette::Window), QColor(255, 192, 255));
     QWidget* shown = notice->findChild<QWidget*>(control);
@@ -145,9 +134,9 @@ void LocationWindowsTest::pickerListsTheFileInOrder()
 {
     Load("first.dat");
     Select();
-    QWidget* picker = program_->Window("frmSelectLocation");
+    QWidget* picker = TheProgram().Window("frmSelectLocation");
     QVERIFY(picker->isVisible());
-    QVERIFY(!program_->Window("frmLoad_location_first")->isVisible());
+    QVERIFY(!TheProgram().Window("frmLoad_location_first")->isVisible());
     QCOMPARE(picker->windowTitle(), QStringLiteral("Select Location"));
     QStringList names;
     for (int row = 0; row < List()->count(); ++row) {
@@ -174,7 +163,7 @@ void LocationWindowsTest::clickCopiesAndStays()
     Select();
     ClickRow(row);
     QCOMPARE(Site(), site);
-    QVERIFY(program_->Window("frmSelectLocation")->isVisible());
+    QVERIFY(TheProgram().Window("frmSelectLocation")->isVisible());
 }
 
 void LocationWindowsTest::doubleClickCopiesAndHides()
@@ -183,7 +172,7 @@ void LocationWindowsTest::doubleClickCopiesAndHides()
     Select();
     ClickRow(1, true);
     QCOMPARE(Site(), (QStringList{"East Station", "-7.5", "-33.25", "-2"}));
-    QVERIFY(!program_->Window("frmSelectLocation")->isVisible());
+    QVERIFY(!TheProgram().Window("frmSelectLocation")->isVisible());
 }
 
 void LocationWindowsTest::okCopiesTheSelectedSiteAndHides()
@@ -191,9 +180,9 @@ void LocationWindowsTest::okCopiesTheSelectedSiteAndHides()
     Load("first.dat");
     Select();
     List()->setCurrentRow(2);
-    program_->Click("Command1", "frmSelectLocation");
+    TheProgram().Click("Command1", "frmSelectLocation");
     QCOMPARE(Site(), (QStringList{"Zero", " .5", " 0", " 0"}));
-    QVERIFY(!program_->Window("frmSelectLocation")->isVisible());
+    QVERIFY(!TheProgram().Window("frmSelectLocation")->isVisible());
 }
 
 void LocationWindowsTest::okWithoutSelectionOnlyHides()
@@ -201,9 +190,9 @@ void LocationWindowsTest::okWithoutSelectionOnlyHides()
     Load("first.dat");
     Select();
     QVERIFY(List()->selectedItems().isEmpty());
-    program_->Click("Command1", "frmSelectLocation");
+    TheProgram().Click("Command1", "frmSelectLocation");
     QCOMPARE(Site(), kDesignedSite);
-    QVERIFY(!program_->Window("frmSelectLocation")->isVisible());
+    QVERIFY(!TheProgram().Window("frmSelectLocation")->isVisible());
 }
 
 void LocationWindowsTest::cancelKeepsWhatAClickCopied()
@@ -211,8 +200,8 @@ void LocationWindowsTest::cancelKeepsWhatAClickCopied()
     Load("first.dat");
     Select();
     ClickRow(0);
-    program_->Click("Command2", "frmSelectLocation");
-    QVERIFY(!program_->Window("frmSelectLocation")->isVisible());
+    TheProgram().Click("Command2", "frmSelectLocation");
+    QVERIFY(!TheProgram().Window("frmSelectLocation")->isVisible());
     QCOMPARE(Site(), (QStringList{"Dome, north", " 122.50514", " 53.45289", " 8"}));
 }
 
@@ -221,10 +210,10 @@ void LocationWindowsTest::relistsAfterAnotherFile()
 {
     Load("first.dat");
     Select();
-    program_->Click("Command2", "frmSelectLocation");
+    TheProgram().Click("Command2", "frmSelectLocation");
     Load("second.dat");
     Load("broken.dat");
-    QCOMPARE(program_->Text("Label2"), QStringLiteral("LOCATION file was NOT loaded ***********"));
+    QCOMPARE(TheProgram().Text("Label2"), QStringLiteral("LOCATION file was NOT loaded ***********"));
     Select();
     QCOMPARE(List()->count(), 2);
     QCOMPARE(List()->item(1)->text(), QStringLiteral("Valley"));
@@ -238,11 +227,11 @@ void LocationWindowsTest::eachWindowExistsOnce()
     Select();
     Load("first.dat");
     Select();
-    program_->Click("Command1", "frmSelectLocation");
+    TheProgram().Click("Command1", "frmSelectLocation");
     Select();
-    QCOMPARE(program_->window->findChildren<QWidget*>(QStringLiteral("frmSelectLocation")).size(), 1);
-    QCOMPARE(program_->window->findChildren<QWidget*>(QStringLiteral("frmLoad_location_first")).size(), 1);
-    QVERIFY(program_->Window("frmSelectLocation")->isVisible());
+    QCOMPARE(TheProgram().window->findChildren<QWidget*>(QStringLiteral("frmSelectLocation")).size(), 1);
+    QCOMPARE(TheProgram().window->findChildren<QWidget*>(QStringLiteral("frmLoad_location_first")).size(), 1);
+    QVERIFY(TheProgram().Window("frmSelectLocation")->isVisible());
     QCOMPARE(List()->count(), 3);
 }
 

@@ -36,13 +36,13 @@ FieldTable PassOver(const Program& program)
 
 }  // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public WindowTestCase {
     Q_OBJECT
 
-private slots:
-    void init();
-    void cleanup();
+public:
+    MainWindowTest() : WindowTestCase(false) {}
 
+private slots:
     void designedTexts_data();
     void designedTexts();
     void captions_data();
@@ -67,41 +67,21 @@ private slots:
     void calculateWritesWhatThePassWrites();
     void constellationNeedsItsFile_data();
     void constellationNeedsItsFile();
-    void fault_data();
-    void fault();
 
     void exitWritesTheSettingsOnce();
     void movedWindowSavesItsPixelPosition_data();
     void movedWindowSavesItsPixelPosition();
     void unwritableSettingsDoNotStopTheExit();
-
-private:
-    std::unique_ptr<WorkingFolder> folder_;
+    void closingEndsTheProgramWithOtherWindowsOpen();
 };
-
-void MainWindowTest::init()
-{
-    folder_ = std::make_unique<WorkingFolder>();
-}
-
-void MainWindowTest::cleanup()
-{
-    folder_.reset();
-}
 
 void MainWindowTest::designedTexts_data()
 {
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("text");
-    const char* const rows[][2] = {
-        {"Text1", "Kestrine Astr. Observatory"}, {"Text2", "122.50514"}, {"Text3", "53.45289"},
-        {"Text4", "8"}, {"Text5", "0"}, {"Text6", "17.5557"}, {"Text7", "11.11111"},
-        {"Text8", "22.22222"}, {"Text9", "2000.0"}, {"Text10", "2000.0"}, {"Text11", "0"},
-        {"Text13", "0"}, {"Text19", "0"}, {"Text20", " "}, {"Text26", "0"}, {"Text27", "-10"},
-    };
-    for (const auto& row : rows) {
-        QTest::newRow(row[0]) << row[0] << row[1];
-    }
+    AddTextRows("field", {{"Text1", "Kestrine Astr. Observatory"}, {"Text2", "122.50514"},
+                          {"Text3", "53.45289"}, {"Text4", "8"}, {"Text5", "0"}, {"Text6", "17.5557"},
+                          {"Text7", "11.11111"}, {"Text8", "22.22222"}, {"Text9", "2000.0"},
+                          {"Text10", "2000.0"}, {"Text11", "0"}, {"Text13", "0"}, {"Text19", "0"},
+                          {"Text20", " "}, {"Text26", "0"}, {"Text27", "-10"}});
 }
 
 void MainWindowTest::designedTexts()
@@ -114,31 +94,26 @@ void MainWindowTest::designedTexts()
 
 void MainWindowTest::captions_data()
 {
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<QString>("text");
-    const char* const rows[][2] = {
-        {"Label1", "ORVEXAL v43 for Windows"},
-        {"Label3", "LOCATION"},
-        {"Label4", "LONGITUDE (+ to W)"},
-        {"Label7", "D.MS"},
-        {"Label14", "RIGHT ASCENSION >>>>"},
-        {"Label16", "DECLINATION >>>>>>>>"},
-        {"Label21", "YYYY.y"},
-        {"Label22", "New Right Ascens."},
-        {"Label28", "Corr'n (+ JD = HJD)"},
-        {"Label29", "0.000dd"},
-        {"Label37", " "},
-        {"Label41", ""},
-        {"Label46", "Sun's Right Ascens."},
-        {"Label49", "D.M"},
-        {"Label53", "H.MS"},
-        {"Label54", "DEFINITION OF TWILIGHT: Sun altitude ="},
-        {"Label55", "degrees"},
-        {"Label56", "(negative  means below horizon)"},
-    };
-    for (const auto& row : rows) {
-        QTest::newRow(row[0]) << row[0] << row[1];
-    }
+    AddTextRows("label", {
+                             {"Label1", "ORVEXAL v43 for Windows"},
+                             {"Label3", "LOCATION"},
+                             {"Label4", "LONGITUDE (+ to W)"},
+                             {"Label7", "D.MS"},
+                             {"Label14", "RIGHT ASCENSION >>>>"},
+                             {"Label16", "DECLINATION >>>>>>>>"},
+                             {"Label21", "YYYY.y"},
+                             {"Label22", "New Right Ascens."},
+                             {"Label28", "Corr'n (+ JD = HJD)"},
+                             {"Label29", "0.000dd"},
+                             {"Label37", " "},
+                             {"Label41", ""},
+                             {"Label46", "Sun's Right Ascens."},
+                             {"Label49", "D.M"},
+                             {"Label53", "H.MS"},
+                             {"Label54", "DEFINITION OF TWILIGHT: Sun altitude ="},
+                             {"Label55", "degrees"},
+                             {"Label56", "(negative  means below horizon)"},
+                         });
 }
 
 void MainWindowTest::captions()
@@ -244,7 +219,7 @@ void MainWindowTest::startupStatusLine()
     QFETCH(QStringList, shipped);
     QFETCH(QString, status);
     for (const QString& name : shipped) {
-        folder_->CopyShipped(name, name);
+        Folder().CopyShipped(name, name);
     }
     const MessageBoxes boxes;
     const Program program;
@@ -255,8 +230,8 @@ void MainWindowTest::startupStatusLine()
 
 void MainWindowTest::refusedStartupFileShowsItsMessageBeforeTheWindow()
 {
-    folder_->CopyShipped("Constell.dat", "Constell.dat");
-    folder_->CopyShipped("Constell.dat", "LOCATION.DAT");
+    Folder().CopyShipped("Constell.dat", "Constell.dat");
+    Folder().CopyShipped("Constell.dat", "LOCATION.DAT");
     MessageBoxes boxes;
     QList<bool> windowShown;
     boxes.onShown = [&windowShown] {
@@ -284,17 +259,17 @@ void MainWindowTest::emptyFolderStartsAtTheFallbackAndCreatesTheSettings()
         QVERIFY(QTest::qWaitForWindowExposed(program.window.get()));
         program.Click("Command1");
         QCOMPARE(program.Text("Text20"), QString());
-        QVERIFY(!QFile::exists(folder_->FilePath("Orvex3.ini")));
+        QVERIFY(!QFile::exists(Folder().FilePath("Orvex3.ini")));
         program.window->close();
     }
-    QCOMPARE(folder_->Read("Orvex3.ini"), kFirstRunSettings);
+    QCOMPARE(Folder().Read("Orvex3.ini"), kFirstRunSettings);
 }
 
 void MainWindowTest::settingsRestoreFieldsPositionAndSize()
 {
-    folder_->CopyShipped("Constell.dat", "Constell.dat");
-    folder_->CopyShipped("LOCATION.DAT", "LOCATION.DAT");
-    folder_->Write("Orvex3.ini", SettingsLines({"1500", "-900", "\"Dome, north\"", "\"-7.3\"",
+    Folder().CopyShipped("Constell.dat", "Constell.dat");
+    Folder().CopyShipped("LOCATION.DAT", "LOCATION.DAT");
+    Folder().Write("Orvex3.ini", SettingsLines({"1500", "-900", "\"Dome, north\"", "\"-7.3\"",
                                                 "\"-33.5\"", "\"-1\"", "-12"}));
     const Program program;
     QCOMPARE(program.Text("Text1"), QStringLiteral("Dome, north"));
@@ -310,25 +285,25 @@ void MainWindowTest::settingsRestoreFieldsPositionAndSize()
     QVERIFY(program.window->width() >= 610);
     QVERIFY(program.window->width() >= program.window->centralWidget()->childrenRect().right());
     program.window->close();
-    QCOMPARE(folder_->Read("Orvex3.ini"),
+    QCOMPARE(Folder().Read("Orvex3.ini"),
              SettingsLines({"1500", "-900", "\"Dome, north\"", "\"-7.3\"", "\"-33.5\"", "\"-1\"",
                             "\"-12\""}));
 }
 
 void MainWindowTest::incompleteSettingsAreNotApplied()
 {
-    folder_->Write("Orvex3.ini", SettingsLines({"3000", "3000", "\"Elsewhere\"", "\"1\"", "\"2\"", "\"3\""}));
+    Folder().Write("Orvex3.ini", SettingsLines({"3000", "3000", "\"Elsewhere\"", "\"1\"", "\"2\"", "\"3\""}));
     const Program program;
     QCOMPARE(program.window->pos(), QPoint(7, 7));
     QCOMPARE(program.Text("Text1"), QStringLiteral("Kestrine Astr. Observatory"));
     QCOMPARE(program.Text("Text27"), QStringLiteral("-10"));
     program.window->close();
-    QCOMPARE(folder_->Read("Orvex3.ini"), kFirstRunSettings);
+    QCOMPARE(Folder().Read("Orvex3.ini"), kFirstRunSettings);
 }
 
 void MainWindowTest::sizeIsTheSameWhateverItWasAtExit()
 {
-    folder_->Write("Orvex3.ini", kFirstRunSettings);
+    Folder().Write("Orvex3.ini", kFirstRunSettings);
     QSize restored;
     for (const QSize atExit : {QSize(900, 700), QSize(300, 200)}) {
         const Program program;
@@ -346,33 +321,43 @@ void MainWindowTest::calculate_data()
 {
     QTest::addColumn<QStringList>("typed");     // "TextN=text"
     QTest::addColumn<QStringList>("expected");  // "TextN=text"
+    QTest::addColumn<QString>("message");       // the fault named, if any
     QTest::newRow("designed fields, date from the clock")
         << QStringList{}
         << QStringList{"Text2=122.50514", "Text3=53.45289", "Text4=8", "Text5=2026.1205",
                        "Text6=04.4849", "Text7=11.11111", "Text8=22.22222", "Text9=2000",
                        "Text10=2000", "Text11=11.11111", "Text12=22.22222", "Text13= 2461380.03390",
-                       "Text27=-10"};
+                       "Text27=-10"} << QString();
     QTest::newRow("the hour carries the date into the next year")
         << QStringList{"Text5=2024.1231"} << QStringList{"Text5=2024.1231", "Text6=17.5557",
-                                                        "Text13= 2460676.58052"};
+                                                        "Text13= 2460676.58052"} << QString();
     QTest::newRow("ut hour 24 stays on the date")
         << QStringList{"Text5=2024.1231", "Text6=16.0000"}
-        << QStringList{"Text6=16", "Text13= 2460676.5"};
+        << QStringList{"Text6=16", "Text13= 2460676.5"} << QString();
     QTest::newRow("half-hour zones round to even")
-        << QStringList{"Text4=7.5"} << QStringList{"Text4=8"};
-    QTest::newRow("negative half-hour zone") << QStringList{"Text4=-5.5"} << QStringList{"Text4=-6"};
+        << QStringList{"Text4=7.5"} << QStringList{"Text4=8"} << QString();
+    QTest::newRow("negative half-hour zone")
+        << QStringList{"Text4=-5.5"} << QStringList{"Text4=-6"} << QString();
     QTest::newRow("new epoch of the date")
         << QStringList{"Text5=2024.0702", "Text6=0", "Text4=0", "Text10=0"}
-        << QStringList{"Text10=2024.501", "Text6=0"};
+        << QStringList{"Text10=2024.501", "Text6=0"} << QString();
     QTest::newRow("inputs normalised")
         << QStringList{"Text2=122.50514abc", "Text3=", "Text9=1950.0"}
-        << QStringList{"Text2=122.50514", "Text3=0", "Text9=1950"};
+        << QStringList{"Text2=122.50514", "Text3=0", "Text9=1950"} << QString();
+    // A pass ending on a fault keeps the fields it wrote, and the program goes on.
+    QTest::newRow("latitude beyond the double range")
+        << QStringList{"Text2=122.50514abc", "Text3=1e400"}
+        << QStringList{"Text2=122.50514", "Text3=1e400", "Text5=0", "Text13=0"} << "Overflow";
+    QTest::newRow("target at the pole seen from the pole")
+        << QStringList{"Text3=90", "Text8=90", "Text5=2024.0101"}
+        << QStringList{"Text13= 2460311.58052", "Text11=11.11111", "Text26=0"} << "Division by zero";
 }
 
 void MainWindowTest::calculate()
 {
     QFETCH(QStringList, typed);
     QFETCH(QStringList, expected);
+    QFETCH(QString, message);
     const MessageBoxes boxes;
     const Program program;
     program.window->show();
@@ -384,14 +369,20 @@ void MainWindowTest::calculate()
         QCOMPARE(entry.section('=', 0, 0) + '=' + program.Text(entry.section('=', 0, 0).toLatin1()),
                  entry);
     }
-    QVERIFY(boxes.Boxes().isEmpty());
+    QCOMPARE(boxes.Boxes().size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty()) {
+        QCOMPARE(boxes.Boxes()[0].text, message);
+        QCOMPARE(boxes.Boxes()[0].title, QStringLiteral("Orvexal"));
+        QCOMPARE(boxes.Boxes()[0].icon, QMessageBox::Warning);
+    }
+    QVERIFY(program.window->isVisible());
 }
 
 // Every field of the window holds what the pass writes into a table of the
 // same texts: no field is wired to the wrong box.
 void MainWindowTest::calculateWritesWhatThePassWrites()
 {
-    folder_->CopyShipped("Constell.dat", "Constell.dat");
+    Folder().CopyShipped("Constell.dat", "Constell.dat");
     const Program program;
     program.Type("Text6", "21.3");
     program.Type("Text10", "0");
@@ -421,48 +412,13 @@ void MainWindowTest::constellationNeedsItsFile()
     QFETCH(bool, withFile);
     QFETCH(QString, constellation);
     if (withFile) {
-        folder_->CopyShipped("Constell.dat", "Constell.dat");
+        Folder().CopyShipped("Constell.dat", "Constell.dat");
     }
     const Program program;
     program.Type("Text7", "5.35");
     program.Type("Text8", "0");
     program.Click("Command1");
     QCOMPARE(program.Text("Text20"), constellation);
-}
-
-void MainWindowTest::fault_data()
-{
-    QTest::addColumn<QStringList>("typed");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QStringList>("expected");
-    QTest::newRow("latitude beyond the double range")
-        << QStringList{"Text2=122.50514abc", "Text3=1e400"} << "Overflow"
-        << QStringList{"Text2=122.50514", "Text3=1e400", "Text5=0", "Text13=0"};
-    QTest::newRow("target at the pole seen from the pole")
-        << QStringList{"Text3=90", "Text8=90", "Text5=2024.0101"} << "Division by zero"
-        << QStringList{"Text13= 2460311.58052", "Text11=11.11111", "Text26=0"};
-}
-
-void MainWindowTest::fault()
-{
-    QFETCH(QStringList, typed);
-    QFETCH(QString, message);
-    QFETCH(QStringList, expected);
-    const MessageBoxes boxes;
-    const Program program;
-    program.window->show();
-    for (const QString& entry : typed) {
-        program.Type(entry.section('=', 0, 0).toLatin1(), entry.section('=', 1));
-    }
-    program.Click("Command1");
-    QCOMPARE(boxes.Boxes().size(), 1);
-    QCOMPARE(boxes.Boxes()[0].text, message);
-    QCOMPARE(boxes.Boxes()[0].title, QStringLiteral("Orvexal"));
-    for (const QString& entry : expected) {
-        QCOMPARE(entry.section('=', 0, 0) + '=' + program.Text(entry.section('=', 0, 0).toLatin1()),
-                 entry);
-    }
-    QVERIFY(program.window->isVisible());
 }
 
 void MainWindowTest::exitWritesTheSettingsOnce()
@@ -474,11 +430,11 @@ void MainWindowTest::exitWritesTheSettingsOnce()
         program.Type("Text1", "Exit test");
         program.Trigger("AtExit");
         QVERIFY(!program.window->isVisible());
-        QCOMPARE(folder_->Read("Orvex3.ini").split('\n').value(2), QByteArray("\"Exit test\""));
-        QVERIFY(QFile::remove(folder_->FilePath("Orvex3.ini")));
+        QCOMPARE(Folder().Read("Orvex3.ini").split('\n').value(2), QByteArray("\"Exit test\""));
+        QVERIFY(QFile::remove(Folder().FilePath("Orvex3.ini")));
         QCoreApplication::processEvents();
     }
-    QVERIFY(!QFile::exists(folder_->FilePath("Orvex3.ini")));
+    QVERIFY(!QFile::exists(Folder().FilePath("Orvex3.ini")));
 }
 
 void MainWindowTest::movedWindowSavesItsPixelPosition_data()
@@ -506,7 +462,7 @@ void MainWindowTest::movedWindowSavesItsPixelPosition()
         program.window->move(moveTo);
         program.window->close();
     }
-    const QList<QByteArray> lines = folder_->Read("Orvex3.ini").split('\n');
+    const QList<QByteArray> lines = Folder().Read("Orvex3.ini").split('\n');
     QCOMPARE(lines.value(0), left);
     QCOMPARE(lines.value(1), top);
     const Program restarted;
@@ -515,12 +471,27 @@ void MainWindowTest::movedWindowSavesItsPixelPosition()
 
 void MainWindowTest::unwritableSettingsDoNotStopTheExit()
 {
-    QVERIFY(QDir(folder_->Path()).mkpath("Orvex3.ini/occupied"));
+    QVERIFY(QDir(Folder().Path()).mkpath("Orvex3.ini/occupied"));
     const Program program;
     program.window->show();
     program.Trigger("AtExit");
     QVERIFY(!program.window->isVisible());
-    QVERIFY(QFileInfo(folder_->FilePath("Orvex3.ini")).isDir());
+    QVERIFY(QFileInfo(Folder().FilePath("Orvex3.ini")).isDir());
+}
+
+// The event loop of the program ends at once, though the help pages, the
+// About box and the open dialog are still on the screen.
+void MainWindowTest::closingEndsTheProgramWithOtherWindowsOpen()
+{
+    const Program program;
+    program.window->show();
+    for (const char* command : {"AtHelp1", "AtHelp3", "AtAbout", "AtOpen"}) {
+        program.Trigger(command);
+    }
+    QTimer::singleShot(0, program.window.get(), &QWidget::close);
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(QFile::exists(Folder().FilePath("Orvex3.ini")));
 }
 
 }  // namespace orvexal::test

@@ -54,16 +54,17 @@ QTreeWidgetItem* FolderItem(const QTreeWidget* tree, const QString& caption)
 
 }  // namespace
 
-class OpenDialogTest : public QObject {
+class OpenDialogTest : public WindowTestCase {
     Q_OBJECT
 
-private slots:
-    void init();
-    void cleanup();
+public:
+    OpenDialogTest() : WindowTestCase(true) {}
 
+private slots:
     void preparedAtStartup();
     void patterns_data();
     void patterns();
+    void openComesBackWithDatAndAFreshList_data();
     void openComesBackWithDatAndAFreshList();
     void layout_data();
     void layout();
@@ -76,9 +77,12 @@ private slots:
     void cancelChangesNothing();
     void closeControlHidesLikeCancel();
 
+protected:
+    void PrepareFolder(const WorkingFolder& folder) override;
+
 private:
     void Open() const;
-    QWidget* Dialog() const { return program_->Window("frmOpen"); }
+    QWidget* Dialog() const { return TheProgram().Window("frmOpen"); }
     template <typename T>
     T* Control(const char* name) const
     {
@@ -86,39 +90,27 @@ private:
     }
     void DoubleClickFile(const QString& name) const;
     void EnterFolder(const QString& caption) const;
-
-    std::unique_ptr<WorkingFolder> folder_;
-    std::unique_ptr<Program> program_;
 };
 
-void OpenDialogTest::init()
+void OpenDialogTest::PrepareFolder(const WorkingFolder& folder)
 {
-    folder_ = std::make_unique<WorkingFolder>();
     for (const char* name : {"b.dat", "A.DAT", "notes.txt", "noext"}) {
-        folder_->Write(QLatin1String(name), kGoodFile);
+        folder.Write(QLatin1String(name), kGoodFile);
     }
-    folder_->Write("bad.dat", kHeadersOnly);
+    folder.Write("bad.dat", kHeadersOnly);
     // Under another name, so that the start-up skips the location file and
     // the status line keeps its designed text.
-    folder_->CopyShipped("Constell.dat", "Boundaries.dat");
-    QDir(folder_->Path()).mkpath("with sites");
-    QDir(folder_->Path()).mkpath("empty");
-    folder_->Write("with sites/zeta.dat", kGoodFile);
-    folder_->Write("with sites/alpha.dat", kGoodFile);
-    folder_->Write("with sites/readme.txt", kGoodFile);
-    program_ = std::make_unique<Program>();
-    program_->window->show();
-}
-
-void OpenDialogTest::cleanup()
-{
-    program_.reset();
-    folder_.reset();
+    folder.CopyShipped("Constell.dat", "Boundaries.dat");
+    QDir(folder.Path()).mkpath("with sites");
+    QDir(folder.Path()).mkpath("empty");
+    for (const char* name : {"with sites/zeta.dat", "with sites/alpha.dat", "with sites/readme.txt"}) {
+        folder.Write(QLatin1String(name), kGoodFile);
+    }
 }
 
 void OpenDialogTest::Open() const
 {
-    program_->Trigger("AtOpen");
+    TheProgram().Trigger("AtOpen");
     QVERIFY(QTest::qWaitForWindowExposed(Dialog()));
 }
 
@@ -147,7 +139,7 @@ void OpenDialogTest::preparedAtStartup()
     QCOMPARE(Entries(Control<QComboBox>("Combo1")), (QStringList{"*.dat", "*.*"}));
     QCOMPARE(Control<QComboBox>("Combo1")->currentIndex(), 0);
     QCOMPARE(Items(Control<QListWidget>("File1")), (QStringList{"A.DAT", "b.dat", "bad.dat", "Boundaries.dat"}));
-    QCOMPARE(Control<QLabel>("Label4")->text(), QDir::toNativeSeparators(folder_->Path()));
+    QCOMPARE(Control<QLabel>("Label4")->text(), QDir::toNativeSeparators(Folder().Path()));
     QCOMPARE(Control<QLineEdit>("Text1")->text(), QStringLiteral("location.dat"));
     QCOMPARE(Control<QLabel>("Label1")->text(), QStringLiteral("File Name:"));
     QCOMPARE(Control<QLabel>("Label2")->text(), QStringLiteral("List Files of Type:"));
@@ -180,13 +172,22 @@ void OpenDialogTest::patterns()
     QCOMPARE(Items(Control<QListWidget>("File1")), files);
 }
 
+void OpenDialogTest::openComesBackWithDatAndAFreshList_data()
+{
+    QTest::addColumn<int>("lastChosen");
+    QTest::newRow("after *.*") << 1;
+    QTest::newRow("after *.dat") << 0;
+}
+
+// A file made while the dialog was hidden is listed when it opens again.
 void OpenDialogTest::openComesBackWithDatAndAFreshList()
 {
+    QFETCH(int, lastChosen);
     Open();
-    Control<QComboBox>("Combo1")->setCurrentIndex(1);
-    program_->Click("Command2", "frmOpen");
+    Control<QComboBox>("Combo1")->setCurrentIndex(lastChosen);
+    TheProgram().Click("Command2", "frmOpen");
     QVERIFY(!Dialog()->isVisible());
-    folder_->Write("c.dat", kGoodFile);
+    Folder().Write("c.dat", kGoodFile);
     Open();
     QCOMPARE(Control<QComboBox>("Combo1")->currentText(), QStringLiteral("*.dat"));
     QCOMPARE(Items(Control<QListWidget>("File1")),
@@ -248,7 +249,7 @@ void OpenDialogTest::folderChange()
     QFETCH(QString, name);
     Open();
     EnterFolder(folder);
-    const QString path = QDir(folder_->Path()).filePath(folder);
+    const QString path = QDir(Folder().Path()).filePath(folder);
     // The path is shortened in the middle where it is too long for the label.
     const auto* shown = Control<QLabel>("Label4");
     QCOMPARE(shown->toolTip(), QDir::toNativeSeparators(path));
@@ -257,8 +258,8 @@ void OpenDialogTest::folderChange()
     QVERIFY(shown->fontMetrics().horizontalAdvance(shown->text()) <= shown->width());
     QCOMPARE(Items(Control<QListWidget>("File1")), files);
     QCOMPARE(Control<QLineEdit>("Text1")->text(), name);
-    EnterFolder(QDir(folder_->Path()).dirName());
-    QCOMPARE(shown->text(), QDir::toNativeSeparators(folder_->Path()));
+    EnterFolder(QDir(Folder().Path()).dirName());
+    QCOMPARE(shown->text(), QDir::toNativeSeparators(Folder().Path()));
     QCOMPARE(Control<QLineEdit>("Text1")->text(), QStringLiteral("A.DAT"));
 }
 
@@ -269,7 +270,7 @@ void OpenDialogTest::clickPutsTheBareName()
     QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(files->item(1)).center());
     QCOMPARE(Control<QLineEdit>("Text1")->text(), QStringLiteral("b.dat"));
     QVERIFY(Dialog()->isVisible());
-    QCOMPARE(program_->state->locations.LocCount, 0);
+    QCOMPARE(TheProgram().state->locations.LocCount, 0);
 }
 
 void OpenDialogTest::confirm_data()
@@ -298,7 +299,7 @@ void OpenDialogTest::confirm()
     QFETCH(int, count);
     QFETCH(bool, message);
     const MessageBoxes boxes;
-    const QString before = program_->Text("Label2");
+    const QString before = TheProgram().Text("Label2");
     Open();
     if (how == QLatin1String("double-click on the file")) {
         DoubleClickFile(file);
@@ -306,16 +307,16 @@ void OpenDialogTest::confirm()
         auto* name = Control<QLineEdit>("Text1");
         name->setText(file);
         if (how == QLatin1String("OK")) {
-            program_->Click("Command1", "frmOpen");
+            TheProgram().Click("Command1", "frmOpen");
         } else {
             QTest::mouseDClick(name, Qt::LeftButton);
         }
     }
     QVERIFY(!Dialog()->isVisible());
-    QCOMPARE(program_->Text("Label2"), status.isNull() ? before : status);
-    QCOMPARE(int(program_->state->locations.LocCount), count);
-    QCOMPARE(program_->state->locations.LocFileName,
-             QFile::encodeName(QDir(folder_->Path()).filePath(file)).toStdString());
+    QCOMPARE(TheProgram().Text("Label2"), status.isNull() ? before : status);
+    QCOMPARE(int(TheProgram().state->locations.LocCount), count);
+    QCOMPARE(TheProgram().state->locations.LocFileName,
+             QFile::encodeName(QDir(Folder().Path()).filePath(file)).toStdString());
     QCOMPARE(boxes.Boxes().size(), message ? 1 : 0);
     if (message) {
         QCOMPARE(boxes.Boxes()[0].text,
@@ -331,35 +332,35 @@ void OpenDialogTest::typedAbsolutePathIsTakenAsItStands()
     elsewhere.Write("far.txt", kGoodFile);
     Open();
     Control<QLineEdit>("Text1")->setText(elsewhere.FilePath("far.txt"));
-    program_->Click("Command1", "frmOpen");
-    QCOMPARE(program_->Text("Label2"), QStringLiteral("LOCATION file was loaded."));
-    QCOMPARE(program_->state->locations.LocName[2], std::string("East Station"));
+    TheProgram().Click("Command1", "frmOpen");
+    QCOMPARE(TheProgram().Text("Label2"), QStringLiteral("LOCATION file was loaded."));
+    QCOMPARE(TheProgram().state->locations.LocName[2], std::string("East Station"));
 }
 
 void OpenDialogTest::cancelChangesNothing()
 {
     Open();
     Control<QLineEdit>("Text1")->setText("b.dat");
-    program_->Click("Command1", "frmOpen");
+    TheProgram().Click("Command1", "frmOpen");
     Open();
     Control<QLineEdit>("Text1")->setText("bad.dat");
-    program_->Click("Command2", "frmOpen");
+    TheProgram().Click("Command2", "frmOpen");
     QVERIFY(!Dialog()->isVisible());
-    QCOMPARE(program_->Text("Label2"), QStringLiteral("LOCATION file was loaded."));
-    QCOMPARE(program_->state->locations.LocCount, 2);
-    QVERIFY(program_->state->locations.LocFileName.ends_with("b.dat"));
+    QCOMPARE(TheProgram().Text("Label2"), QStringLiteral("LOCATION file was loaded."));
+    QCOMPARE(TheProgram().state->locations.LocCount, 2);
+    QVERIFY(TheProgram().state->locations.LocFileName.ends_with("b.dat"));
 }
 
 void OpenDialogTest::closeControlHidesLikeCancel()
 {
-    const QString before = program_->Text("Label2");
+    const QString before = TheProgram().Text("Label2");
     Open();
     const QPointer<QWidget> dialog = Dialog();
     dialog->close();
     QCoreApplication::processEvents();
     QVERIFY(!dialog.isNull());
     QVERIFY(!dialog->isVisible());
-    QCOMPARE(program_->Text("Label2"), before);
+    QCOMPARE(TheProgram().Text("Label2"), before);
     Open();
     QCOMPARE(Dialog(), dialog.data());
     QCOMPARE(Entries(Control<QComboBox>("Combo1")), (QStringList{"*.dat", "*.*"}));

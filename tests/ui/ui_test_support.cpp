@@ -120,4 +120,29 @@ QByteArray SettingsLines(const QStringList& items)
     return items.join(QLatin1Char('\n')).toUtf8() + '\n';
 }
 
+void AddTextRows(const char* nameColumn, std::initializer_list<std::pair<const char*, const char*>> rows)
+{
+    QTest::addColumn<QString>(nameColumn);
+    QTest::addColumn<QString>("text");
+    for (const auto& [name, text] : rows) {
+        QTest::newRow(name) << QString::fromUtf8(name) << QString::fromUtf8(text);
+    }
+}
+
+void WindowTestCase::init()
+{
+    folder_ = std::make_unique<WorkingFolder>();
+    if (startProgram_) {
+        PrepareFolder(*folder_);
+        program_ = std::make_unique<Program>();
+        program_->window->show();
+    }
+}
+
+void WindowTestCase::cleanup()
+{
+    program_.reset();
+    folder_.reset();
+}
+
 }  // namespace orvexal::test

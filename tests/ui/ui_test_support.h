@@ -85,4 +85,31 @@ struct Program {
 // The seven lines of a settings file, each ended by a line feed.
 QByteArray SettingsLines(const QStringList& items);
 
+// Rows of a data-driven test of two text columns, "name" and "text", each
+// row named after its name.
+void AddTextRows(const char* nameColumn, std::initializer_list<std::pair<const char*, const char*>> rows);
+
+// A test case whose every test runs in a fresh working folder; with
+// startProgram, the program is started there and its main window shown,
+// after PrepareFolder has put the test's files in place.
+class WindowTestCase : public QObject {
+    Q_OBJECT
+
+protected:
+    explicit WindowTestCase(bool startProgram) : startProgram_(startProgram) {}
+    virtual void PrepareFolder(const WorkingFolder& /*folder*/) {}
+
+    const WorkingFolder& Folder() const { return *folder_; }
+    const Program& TheProgram() const { return *program_; }
+
+private slots:
+    void init();
+    void cleanup();
+
+private:
+    bool startProgram_;
+    std::unique_ptr<WorkingFolder> folder_;
+    std::unique_ptr<Program> program_;
+};
+
 }  // namespace orvexal::test
