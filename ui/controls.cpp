@@ -8,8 +8,9 @@
 namespace orvexal {
 namespace {
 
-// The room kept right of and below the outermost controls of a window.
-constexpr double kMarginTwips = 120;
+// The room kept right of and below the outermost controls of a window that
+// had to grow.
+constexpr double kMarginTwips = 75;
 
 QFont FaceFont(const QString& family, QFont::StyleHint hint, double points, QFont::Weight weight)
 {

@@ -56,6 +56,7 @@ OpenDialog::OpenDialog(QWidget* parent) : QWidget(parent, Qt::Window)
     ShowFolderPath();
 
     ConnectSignals();
+    ApplyLayout();
     SetClientSize(this, kDesignedWidth, kDesignedHeight);
 }
 
