@@ -8,24 +8,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "calc/clock.h"
-#include "data/app_state.h"
 #include "ui/main_window.h"
-
-namespace {
-
-void Save(QWidget* window, const QDir& folder, const QString& name)
-{
-    window->grab().save(folder.filePath(name + QStringLiteral(".png")));
-}
-
-void Trigger(QWidget* window, const char* command)
-{
-    window->findChild<QAction*>(QLatin1String(command))->trigger();
-    QApplication::processEvents();
-}
-
-}  // namespace
 
 int main(int argc, char* argv[])
 {
@@ -33,30 +16,26 @@ int main(int argc, char* argv[])
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
     orvexal::AppState state;
     orvexal::MainWindow window(state, orvexal::SystemLocalTime);
-    window.show();
-    QApplication::processEvents();
-    Save(&window, folder, QStringLiteral("frmMain"));
-
-    const struct {
-        const char* command;
-        const char* window;
-    } shots[] = {
-        {"AtOpen", "frmOpen"},   {"AtSelect", "frmSelectLocation"}, {"AtHelp1", "frmHelp1"},
-        {"AtHelp2", "frmHelp2"}, {"AtHelp3", "frmHelp3"},           {"AtAbout", "frmAbout"},
+    const auto save = [&folder](QWidget* shown) {
+        QApplication::processEvents();
+        shown->grab().save(folder.filePath(shown->objectName() + QStringLiteral(".png")));
     };
-    for (const auto& shot : shots) {
-        Trigger(&window, shot.command);
-        Save(window.findChild<QWidget*>(QLatin1String(shot.window)), folder,
-             QLatin1String(shot.window));
+    window.show();
+    save(&window);
+    const char* shots[][2] = {{"AtOpen", "frmOpen"},   {"AtSelect", "frmSelectLocation"}, {"AtHelp1", "frmHelp1"},
+                              {"AtHelp2", "frmHelp2"}, {"AtHelp3", "frmHelp3"},           {"AtAbout", "frmAbout"},
+                              {"AtSelect", "frmLoad_location_first"}};
+    for (const auto& [command, name] : shots) {
+        if (QLatin1String(name) == "frmLoad_location_first") {  // the notice instead of the picker
+            state.locations.LocCount = 0;
+        }
+        window.findChild<QAction*>(QLatin1String(command))->trigger();
+        save(window.findChild<QWidget*>(QLatin1String(name)));
     }
-    state.locations.LocCount = 0;
-    Trigger(&window, "AtSelect");
-    Save(window.findChild<QWidget*>(QStringLiteral("frmLoad_location_first")), folder,
-         QStringLiteral("frmLoad_location_first"));
-
-    QTimer::singleShot(200, [&folder] {
+    QTimer::singleShot(200, [&save] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        Save(box, folder, QStringLiteral("message"));
+        box->setObjectName(QStringLiteral("message"));
+        save(box);
         box->accept();
     });
     window.findChild<QWidget*>(QStringLiteral("Text3"))->setProperty("text", QStringLiteral("1e400"));
