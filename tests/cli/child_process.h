@@ -6,19 +6,18 @@
 
 namespace orvexal::testing {
 
+struct Finished {
+    int status;
+    std::string out;
+    std::string err;
+};
+
 class ChildProcess {
 public:
     explicit ChildProcess(const std::vector<std::string>& args);
-    ~ChildProcess();
-    ChildProcess(const ChildProcess&) = delete;
-    ChildProcess& operator=(const ChildProcess&) = delete;
-
     void Write(const std::string& text);
-    std::string ReadLine();          // one line of standard output, without "\n"
-    void CloseInput();
-    std::string ReadAllOutput();
-    std::string ReadAllErrors();
-    int Wait();                      // exit status
+    std::string ReadLine();  // one line of standard output, without "\n"
+    Finished Finish();       // closes its input, reads the rest, waits
 
 private:
     int pid_ = -1;
@@ -28,11 +27,6 @@ private:
 };
 
 // Runs to the end with the given standard input.
-struct Finished {
-    int status;
-    std::string out;
-    std::string err;
-};
 Finished RunToEnd(const std::vector<std::string>& args, const std::string& input = "");
 
 }  // namespace orvexal::testing

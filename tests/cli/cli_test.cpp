@@ -126,12 +126,11 @@ TEST(OrvexalCalcBatch, OneAnswerLinePerInputLineThroughAPipe)
     EXPECT_EQ(fault[18], " ");  // Text20 keeps its single blank
     EXPECT_EQ(fault[26], "overflow");
 
-    child.CloseInput();
-    EXPECT_EQ(child.ReadAllOutput(), "");
-    const auto errors = Lines(child.ReadAllErrors());
-    ASSERT_EQ(errors.size(), 1u);
-    EXPECT_NE(errors[0].find("line 2"), std::string::npos);
-    EXPECT_EQ(child.Wait(), 0);
+    const Finished done = child.Finish();
+    EXPECT_EQ(done.out, "");
+    ASSERT_EQ(Lines(done.err).size(), 1u);
+    EXPECT_NE(done.err.find("line 2"), std::string::npos);
+    EXPECT_EQ(done.status, 0);
 }
 
 TEST(OrvexalCalcBatch, DivisionByZeroAndEmptyColumns)
