@@ -91,11 +91,14 @@ private:
     std::string Text(Field field) const { return fields_.Text(field); }
 
     // Every field write is a checkpoint: a fault raised by the arithmetic
-    // behind the text ends the pass before the field changes.
+    // behind the text ends the pass before the field changes. Whatever the
+    // field's owner computes to show the text (a window's layout) is not
+    // the calculation's and is not counted.
     void Write(Field field, const std::string& text)
     {
         CheckFloatingFaults();
         fields_.SetText(field, text);
+        ClearFloatingFaults();
     }
 
     // A packed input field: its decimal value, and the field rewritten as

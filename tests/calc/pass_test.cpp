@@ -68,6 +68,27 @@ TEST(CalculatePass, DesignedFieldsWithAFixedClock)
     EXPECT_NEAR(run.sun.SunDec, -22.2119, 1e-4);
 }
 
+// A window whose own drawing code leaves a floating-point fault recorded.
+class FaultyWindow : public FieldTable {
+public:
+    void SetText(Field field, const std::string& text) override
+    {
+        FieldTable::SetText(field, text);
+        volatile double zero = 0;
+        volatile double raised = 1 / zero;
+        static_cast<void>(raised);
+    }
+};
+
+TEST(CalculatePass, FaultsOfTheFieldsOwnerAreNotTheCalculations)
+{
+    FaultyWindow fields;
+    ConstellationTables tables;
+    SunPlace sun;
+    EXPECT_EQ(CalculatePass(fields, tables, sun, FixedNow), std::nullopt);
+    EXPECT_EQ(fields.Text(Field::Text26), " 6.56281");
+}
+
 TEST(CalculatePass, ClockDateIsKeptForLaterPasses)
 {
     PassRun run;
