@@ -55,17 +55,6 @@ std::string FieldName(Field field)
     return "Text" + std::to_string(static_cast<int>(field));
 }
 
-std::optional<Field> FieldNamed(std::string_view name)
-{
-    for (int i = 1; i <= kFieldCount; ++i) {
-        const auto field = static_cast<Field>(i);
-        if (FieldName(field) == name) {
-            return field;
-        }
-    }
-    return std::nullopt;
-}
-
 std::string_view FieldCaption(Field field)
 {
     return kDesign[IndexOf(field)].caption;

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <array>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,9 +19,6 @@ constexpr int kFieldCount = 28;
 
 // "Text13", "Label2": the object name of a field.
 std::string FieldName(Field field);
-
-// The field of an object name, if it is one.
-std::optional<Field> FieldNamed(std::string_view name);
 
 // The caption beside a field on the main window ("Julian Date (JD)"); the
 // status line's caption is its designed text.

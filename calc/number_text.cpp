@@ -173,11 +173,6 @@ std::string GeneralText(float value)
     return WithSignPosition(GeneralDigits(std::fabs(value), kSingleDigits), std::signbit(value));
 }
 
-std::string GeneralText(Int16 value)
-{
-    return (value < 0 ? "" : " ") + std::to_string(value);
-}
-
 std::string GeneralTextNoSmallExponent(double value)
 {
     value = WithoutNegativeZero(value);
@@ -188,11 +183,6 @@ std::string GeneralTextNoSmallExponent(double value)
 std::string PlainText(double value)
 {
     return GeneralDigits(WithoutNegativeZero(value), kDoubleDigits);
-}
-
-std::string PlainText(float value)
-{
-    return GeneralDigits(WithoutNegativeZero(value), kSingleDigits);
 }
 
 std::string PlainText(Int16 value)

@@ -29,9 +29,6 @@ double LeadingNumber(std::string_view text);
 std::string GeneralText(double value);
 std::string GeneralText(float value);
 
-// A 16-bit integer with its sign position: " 8", "-5".
-std::string GeneralText(Int16 value);
-
 // GeneralText of a double, but written in plain decimal digits, never in the
 // exponent form, when the magnitude is below 1: 6.2e-05 gives " .000062".
 std::string GeneralTextNoSmallExponent(double value);
@@ -39,7 +36,6 @@ std::string GeneralTextNoSmallExponent(double value);
 // The same digits as GeneralText, without the sign blank and with a "0"
 // before the point: 0.5 gives "0.5", -0.5 gives "-0.5", 2000 gives "2000".
 std::string PlainText(double value);
-std::string PlainText(float value);
 
 // A 16-bit integer as its plain decimal digits: "8", "-5".
 std::string PlainText(Int16 value);

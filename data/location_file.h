@@ -28,9 +28,6 @@ std::string_view StatusLineAfter(LocationLoadResult result);
 inline constexpr std::string_view kWrongFileMessage =
     "This is the constellation file.  Please load the location file.";
 
-// The status line's designed text, kept until a load succeeds or fails.
-inline constexpr std::string_view kNotYetLoadedStatus = "LOCATION file has NOT been loaded";
-
 // The file name the start-up loads from the working folder.
 inline constexpr std::string_view kDefaultLocationFile = "LOCATION.DAT";
 

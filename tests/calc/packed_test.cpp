@@ -48,6 +48,13 @@ TEST(PackDecimal, PacksIntoSinglePrecision)
     EXPECT_EQ(FirstChars(GeneralText(static_cast<double>(PackDecimal(20.682777777777776))), 9),
               " 20.40579");
     EXPECT_EQ(GeneralText(PackDecimal(20.99999)), " 20.596");
+    // The same value shows differently widened and single: a sidereal time of
+    // 13h 17m 50s, and -22 13' 20" as a new declination and as a latitude.
+    EXPECT_EQ(FirstChars(GeneralText(static_cast<double>(PackDecimal(13 + 17 / 60.0 + 50 / 3600.0))), 10),
+              " 13.175000");
+    const double minus22 = -(22 + 13 / 60.0 + 20 / 3600.0);
+    EXPECT_EQ(FirstChars(GeneralText(static_cast<double>(PackDecimal(minus22))), 9), "-22.13199");
+    EXPECT_EQ(FirstChars(GeneralText(PackDecimal(minus22)), 9), "-22.132");
     EXPECT_EQ(PackDecimal(-0.5), -0.3f);
     EXPECT_EQ(PackDecimal(0), 0.0f);
 }

@@ -2,8 +2,6 @@
 
 #include <map>
 
-#include "calc/number_text.h"
-#include "calc/packed.h"
 #include "calc/pass.h"
 
 namespace orvexal {
@@ -224,16 +222,6 @@ TEST(CalculatePass, ExactZenithWritesUpToTheAltitude)
     EXPECT_EQ(run[Field::Text17], " 90");
     EXPECT_EQ(run[Field::Text16], "0");
     EXPECT_EQ(run[Field::Text23], "0");
-}
-
-TEST(CalculatePass, WidenedAndSingleTextsOfTheSameValue)
-{
-    // A sidereal time of 13h 17m 50s and a declination of -22 13' 20".
-    EXPECT_EQ(GeneralText(static_cast<double>(PackDecimal(13 + 17 / 60.0 + 50 / 3600.0))).substr(0, 10),
-              " 13.175000");
-    const double minus22 = -(22 + 13 / 60.0 + 20 / 3600.0);
-    EXPECT_EQ(GeneralText(static_cast<double>(PackDecimal(minus22))).substr(0, 9), "-22.13199");
-    EXPECT_EQ(GeneralText(PackDecimal(minus22)).substr(0, 9), "-22.132");
 }
 
 }  // namespace
