@@ -125,8 +125,9 @@ window's designed texts.
                     (default: the system clock)
   --constellations FILE
                     the constellation boundary file (default: Constell.dat
-                    in the working folder); without it the constellation
-                    field stays empty
+                    in the working folder or, when the folder has none, the
+                    copy installed with the program in share/orvexal);
+                    without it the constellation field stays empty
   --batch           read lines of ten TAB-separated texts from standard
                     input (longitude, latitude, zone, date, time, ra, dec,
                     epoch, new epoch, twilight); for each, write the texts

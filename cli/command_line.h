@@ -16,7 +16,7 @@ struct CommandLine {
     bool batch = false;
     std::map<Field, std::string> typed;      // texts given for input fields
     std::optional<LocalDateTime> now;        // the clock fixed by --now
-    std::string constellationFile = "Constell.dat";
+    std::optional<std::string> constellationFile;  // named by --constellations
 };
 
 // Parses the arguments (without the program name). Throws

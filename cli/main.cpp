@@ -1,6 +1,7 @@
 // orvexal-calc: the calculation of Orvexal without any window, for scripts,
 // batch work over many targets, and tests.
 #include <cstdio>
+#include <filesystem>
 #include <iomanip>
 #include <iostream>
 #include <stdexcept>
@@ -31,6 +32,25 @@ constexpr Field kWindowOrder[] = {
     Field::Text18, Field::Text19, Field::Text20, Field::Text21, Field::Text22, Field::Text23,
     Field::Text24, Field::Text25, Field::Text26,
 };
+
+// The constellation file to read: the one named on the command line, else
+// Constell.dat in the working folder, else the copy installed with the
+// program. The installed copy is found from the program's own place, so an
+// installed tree works wherever it is moved and from any working folder.
+std::string ConstellationFileOf(const CommandLine& line)
+{
+    const std::string inWorkingFolder(kConstellationFile);
+    if (line.constellationFile) {
+        return *line.constellationFile;
+    }
+    std::error_code error;
+    if (std::filesystem::exists(inWorkingFolder, error)) {
+        return inWorkingFolder;
+    }
+    const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
+    const auto installed = program.parent_path() / ORVEXAL_DATA_FROM_BIN / inWorkingFolder;
+    return !error && std::filesystem::exists(installed, error) ? installed.string() : inWorkingFolder;
+}
 
 int CalculateOnce(const CommandLine& line, AppState& state, const Clock& clock)
 {
@@ -67,8 +87,9 @@ int main(int argc, char** argv)
         return 0;
     }
     AppState state;
-    if (!LoadConstellationFile(line.constellationFile, state.constellations)) {
-        std::cerr << "orvexal-calc: the constellation file '" << line.constellationFile
+    const std::string constellationFile = ConstellationFileOf(line);
+    if (!LoadConstellationFile(constellationFile, state.constellations)) {
+        std::cerr << "orvexal-calc: the constellation file '" << constellationFile
                   << "' could not be read; the constellation field stays empty\n";
     }
     const Clock clock = line.now ? Clock([now = *line.now] { return now; }) : Clock(SystemLocalTime);
