@@ -12,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "data/startup.h"
 #include "test_files.h"
@@ -30,8 +31,8 @@ const std::string kTexts = "\"1\"\n\"2\"\n\"3\"\n\"-12\"\n";  // Text2 .. Text4,
 
 // What a test puts where the program expects a data file.
 struct Put {
-    enum Kind { File, Folder, LongLine } kind;
-    std::string text;  // the file, or what comes before a line of 50 MB without a line end
+    enum Kind { File, Folder, LongLine, Link } kind;
+    std::string text;  // the file, what comes before a line of 50 MB without a line end, or the link's target
 };
 
 void Place(const std::string& name, const Put& put)
@@ -39,6 +40,10 @@ void Place(const std::string& name, const Put& put)
     fs::remove_all(name);
     if (put.kind == Put::Folder) {
         fs::create_directories(name + "/inside");
+        return;
+    }
+    if (put.kind == Put::Link) {
+        fs::create_symlink(put.text, name);
         return;
     }
     std::ofstream file(name, std::ios::binary);
@@ -74,6 +79,62 @@ auto Records(const ConstellationTables& t)
 auto Records(const LocationList& l)
 {
     return std::tie(l.LocName, l.LocLongitude, l.LocLatitude, l.LocTimeZone, l.LocCount);
+}
+
+// Every entry below the working folder, links not followed: a file's
+// content, "folder", or "-> " and a link's target.
+std::map<std::string, std::string> Entries()
+{
+    std::map<std::string, std::string> entries;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(".")) {
+        const std::string name = entry.path().lexically_relative(".").string();
+        entries[name] = entry.is_symlink()     ? "-> " + fs::read_symlink(entry).string()
+                        : entry.is_directory() ? "folder"
+                                               : ReadFile(name);
+    }
+    return entries;
+}
+
+// Starts step in a child process, which ends with the status step returns.
+pid_t Spawn(const std::function<int()>& step)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        _exit(step());
+    }
+    return child;
+}
+
+// The child's exit status, -1 when it did not exit.
+int Wait(pid_t child)
+{
+    int status = -1;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// How the exit is run: in this process, in a child that drops to the user
+// nobody (root writes into any folder, whatever its permissions), or in one
+// whose files cannot grow past 16 bytes (a full disk).
+enum class Limit { None, Unprivileged, FullDisk };
+
+bool SetLimit(Limit limit)
+{
+    if (limit == Limit::FullDisk) {
+        const rlimit sixteenBytes{16, 16};
+        return signal(SIGXFSZ, SIG_IGN) != SIG_ERR && setrlimit(RLIMIT_FSIZE, &sixteenBytes) == 0;
+    }
+    constexpr uid_t kNobody = 65534;
+    return geteuid() != 0 || (setgroups(0, nullptr) == 0 && setgid(kNobody) == 0 && setuid(kNobody) == 0);
+}
+
+// 0 when the settings were written, 1 when not, 2 when the limit could not be set.
+int Exit(Limit limit, const std::function<bool()>& save)
+{
+    if (limit == Limit::None) {
+        return save() ? 0 : 1;
+    }
+    return Wait(Spawn([&] { return SetLimit(limit) ? int(!save()) : 2; }));
 }
 
 class FileFaults : public test::TempFolderTest {
@@ -196,6 +257,86 @@ TEST_F(FileFaults, SettingsFileAtStartup)
         EXPECT_EQ(std::tie(state_->window.WinLeft, state_->window.WinTop),
                   name ? std::tuple(1500, -900) : std::tuple(100, 100));
     }
+}
+
+// The settings read at start-up, then the working folder changed while the
+// program runs, then the exit. Whatever happens, the exit ends; nothing but
+// Orvex3.ini changes, and that only to the whole new file; no temporary file
+// is left.
+TEST_F(FileFaults, SettingsFileAtExit)
+{
+    struct ExitCase {
+        const char* what;
+        std::vector<std::pair<std::string, Put>> placed;  // replacing what was there
+        fs::perms folder;
+        Limit limit;
+        bool written;
+    };
+    const fs::perms own{0700};
+    const fs::perms readOnly{0555};
+    const Put elsewhere{Put::File, "kept\n"};
+    const std::string stale = "Orvex3.ini.tmp-" + std::to_string(getpid()) + "-0";
+    const ExitCase cases[] = {
+        {"as read", {}, own, Limit::None, true},
+        {"replaced by another file", {{"Orvex3.ini", {Put::File, "another copy\n"}}}, own, Limit::None, true},
+        {"replaced by a folder", {{"Orvex3.ini", {Put::Folder, ""}}}, own, Limit::None, false},
+        {"replaced by a link to a file", {{"Orvex3.ini", {Put::Link, "else.ini"}}, {"else.ini", elsewhere}}, own,
+         Limit::None, true},
+        {"replaced by a link to a folder", {{"Orvex3.ini", {Put::Link, "else"}}, {"else", {Put::Folder, ""}}}, own,
+         Limit::None, true},
+        {"removed, a dangling link in its place", {{"Orvex3.ini", {Put::Link, "gone.ini"}}}, own, Limit::None, true},
+        {"a stale temporary folder", {{"Orvex3.ini.tmp", {Put::Folder, ""}}}, own, Limit::None, true},
+        // Left by a run that ended during its save, under a process id that has come round again.
+        {"a stale temporary link", {{stale, {Put::Link, "else.ini"}}, {"else.ini", elsewhere}}, own, Limit::None,
+         true},
+        {"working folder read-only", {}, readOnly, Limit::Unprivileged, false},
+        {"working folder open to all", {}, fs::perms{0777}, Limit::Unprivileged, true},
+        {"full disk", {}, own, Limit::FullDisk, false},
+    };
+    const std::string saved = "1440\n2880\n\"Dome\"\n" + kTexts;
+    for (const auto& [what, placed, folder, limit, written] : cases) {
+        SCOPED_TRACE(what);
+        fs::permissions(".", own);
+        for (const fs::directory_entry& entry : fs::directory_iterator(".")) {
+            fs::remove_all(entry);
+        }
+        WriteFile("Orvex3.ini", "1500\n-900\n\"Dome\"\n" + kTexts);
+        FieldTable fields;
+        ApplySettingsToFields(*Startup().settings, fields);
+        for (const auto& [name, put] : placed) {
+            Place(name, put);
+        }
+        fs::permissions(".", folder);
+        std::map<std::string, std::string> expected = Entries();
+        if (written) {
+            expected["Orvex3.ini"] = saved;
+        }
+        EXPECT_EQ(Exit(limit, [&] { return SaveSettings(*state_, 1440, 2880, fields); }), written ? 0 : 1);
+        EXPECT_EQ(Entries(), expected);
+    }
+    fs::permissions(".", own);
+}
+
+// Two copies of the program ending at the same moment, many times over:
+// every save succeeds, and the file left is the whole file of one of them.
+TEST_F(FileFaults, TwoCopiesSavingAtOnce)
+{
+    const auto copy = [](Int16 left) {
+        return Spawn([left] {
+            bool all = true;
+            for (int i = 0; i < 200; ++i) {
+                all = WriteSettingsFile("Orvex3.ini", {left, 0, "Copy", "1", "2", "3", "-12"}) && all;
+            }
+            return all ? 0 : 1;
+        });
+    };
+    const pid_t first = copy(1);
+    const pid_t second = copy(2);
+    EXPECT_EQ(std::tuple(Wait(first), Wait(second)), std::tuple(0, 0));
+    const std::map<std::string, std::string> entries = Entries();
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_TRUE(entries.begin()->second == "1\n0\n\"Copy\"\n" + kTexts
+                || entries.begin()->second == "2\n0\n\"Copy\"\n" + kTexts);
 }
 
 }  // namespace
