@@ -341,6 +341,16 @@ private slots:
         QCOMPARE(The().window->pos(), restored);
     }
 
+    // The longest text a box holds, of characters that take three bytes
+    // each in the settings file, comes back at the next start.
+    void longestFieldTextIsRestored()
+    {
+        The().Find<QLineEdit>("Text1")->setText(QString(kMaxFieldLength + 1, QChar(0x20AC)));
+        The().window->close();
+        program_.reset();
+        QCOMPARE(The().Text("Text1"), QString(kMaxFieldLength, QChar(0x20AC)));
+    }
+
     void unwritableSettingsDoNotStopTheExit()
     {
         QVERIFY(QDir().mkpath("Orvex3.ini/occupied"));
