@@ -17,6 +17,10 @@ enum class Field : int {
 
 constexpr int kFieldCount = 28;
 
+// The longest text a field holds, in UTF-16 code units as the window's
+// one-line text boxes count them: 32767, the largest 16-bit length.
+constexpr int kMaxFieldLength = 32767;
+
 // "Text13", "Label2": the object name of a field.
 std::string FieldName(Field field);
 

@@ -1,5 +1,7 @@
 #include "data/constellation_file.h"
 
+#include <memory>
+
 #include "data/sequential_text.h"
 
 namespace orvexal {
@@ -19,24 +21,23 @@ void ReadBox(SequentialReader& reader, ConstellationTables& tables, int i)
 
 bool LoadConstellationFile(const std::string& path, ConstellationTables& tables)
 {
-    tables.ConDataLoaded = false;
-    tables.ConCount = 0;
+    // Read whole into tables of its own first, so that a file that fails
+    // leaves no record of it behind.
+    auto read = std::make_unique<ConstellationTables>();
     try {
         std::ifstream file = OpenSequentialFile(path);
         SequentialReader reader(file);
-        int i = 0;
         do {
-            ++i;
-            if (i > ConstellationTables::kMaxRecords) {
+            if (++read->ConCount > ConstellationTables::kMaxRecords) {
                 throw SequentialFormatError("more records than the tables hold");
             }
-            ReadBox(reader, tables, i);
+            ReadBox(reader, *read, read->ConCount);
         } while (!reader.AtEnd());
-        tables.ConCount = i;
-        tables.ConDataLoaded = true;
+        read->ConDataLoaded = true;
+        tables = std::move(*read);
     } catch (const SequentialFormatError&) {
-        // Records read before the fault stay in the tables, but with
-        // ConDataLoaded false and ConCount 0 they are never searched.
+        tables.ConDataLoaded = false;
+        tables.ConCount = 0;
     }
     return tables.ConDataLoaded;
 }

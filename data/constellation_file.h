@@ -17,7 +17,8 @@ inline constexpr std::string_view kConstellationFile = "Constell.dat";
 // Reads the whole file into the tables and sets ConDataLoaded and ConCount.
 // Any fault (missing file, an item that is not a number where a number is
 // expected, a record cut off by the end of the file, a 359th record) leaves
-// ConDataLoaded false. Returns ConDataLoaded.
+// ConDataLoaded false, ConCount 0 and the records as they were. Returns
+// ConDataLoaded.
 bool LoadConstellationFile(const std::string& path, ConstellationTables& tables);
 
 }  // namespace orvexal

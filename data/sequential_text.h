@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "calc/fields.h"
+
 namespace orvexal {
 
 // A file that breaks the form: it cannot be opened or read, it ends before a
@@ -22,12 +24,13 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The longest line or item kept, in characters: 32767, the largest 16-bit
-// length and the most a one-line text field takes. Every field text that the
-// settings file carries and any real site name or header line fits; a
-// damaged or foreign file (a 50 MB file without a line end) is refused after
-// 32 KB instead of being read whole into memory.
-inline constexpr std::size_t kMaxItemLength = 32767;
+// The longest line or item kept, in bytes: the longest text a field holds
+// (kMaxFieldLength UTF-16 code units) in UTF-8, which takes at most three
+// bytes for each of them, so that every field text the settings file
+// carries reads back; any real site name or header line fits too. A damaged
+// or foreign file (a 50 MB file without a line end) is refused after 96 KiB
+// instead of being read whole into memory.
+inline constexpr std::size_t kMaxItemLength = 3 * kMaxFieldLength;
 
 // One item as read: its text without the quotes and surrounding blanks, and
 // whether it was quoted.

@@ -1,5 +1,9 @@
 #include "data/settings_file.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -14,10 +18,12 @@ namespace {
 constexpr double kLowestInt16 = std::numeric_limits<Int16>::min();
 constexpr double kHighestInt16 = std::numeric_limits<Int16>::max();
 
-// The settings are written under this name beside the settings file and
+// The settings are written into a new file beside the settings file and
 // renamed over it only once they were written and closed without a fault,
-// so a failed write never leaves a half-written settings file.
-constexpr std::string_view kTemporarySuffix = ".tmp";
+// so a failed write never leaves a half-written settings file. The new
+// file's name is the settings file's, this, the process id and a number.
+constexpr std::string_view kTemporaryMark = ".tmp-";
+constexpr int kTemporaryAttempts = 100;  // names tried before giving up
 
 // Every line of the file ends so.
 constexpr std::string_view kLineEnd = "\n";
@@ -62,19 +68,37 @@ std::string SettingsText(const SettingsRecord& settings)
     return text;
 }
 
-// Writes text as the whole content of a new file; a file that could not be
-// written completely (full disk) is removed again.
-bool WriteNewFile(const std::string& path, const std::string& text)
+// Creates a file beside path under a name no other entry has, as mkstemp
+// does, but with the permissions of any new file (0666 less the umask).
+// The process id keeps two copies of the program ending at once apart;
+// O_EXCL never opens an entry that is already there, nor follows a link, so
+// a stale file, folder or link of that name is left alone and the next
+// number tried. Returns the open descriptor and its name, or -1.
+int CreateTemporaryFile(const std::string& path, std::string& name)
 {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file) {
-        return false;
+    const std::string stem = path + std::string(kTemporaryMark) + std::to_string(::getpid()) + "-";
+    for (int attempt = 0; attempt < kTemporaryAttempts; ++attempt) {
+        name = stem + std::to_string(attempt);
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
     }
-    file << text;
-    file.close();
-    if (!file) {
-        std::remove(path.c_str());
-        return false;
+    return -1;
+}
+
+// Writes the whole text, which may take more than one call.
+bool WriteAll(int fd, std::string_view text)
+{
+    while (!text.empty()) {
+        const ssize_t written = ::write(fd, text.data(), text.size());
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            return false;
+        }
+        text.remove_prefix(static_cast<std::size_t>(written));
     }
     return true;
 }
@@ -102,12 +126,17 @@ std::optional<SettingsRecord> ReadSettingsFile(const std::string& path)
 
 bool WriteSettingsFile(const std::string& path, const SettingsRecord& settings)
 {
-    const std::string temporary = path + std::string(kTemporarySuffix);
-    if (!WriteNewFile(temporary, SettingsText(settings))) {
+    std::string temporary;
+    const int fd = CreateTemporaryFile(path, temporary);
+    if (fd < 0) {
         return false;
     }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
+    const bool written = WriteAll(fd, SettingsText(settings));
+    const bool closed = ::close(fd) == 0;
+    // rename replaces the entry itself: a link in the settings file's place
+    // is replaced, its target left alone; a folder there refuses it.
+    if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        ::unlink(temporary.c_str());
         return false;
     }
     return true;

@@ -31,9 +31,11 @@ struct SettingsRecord {
 // its first two items are not numbers in -32768..32767.
 std::optional<SettingsRecord> ReadSettingsFile(const std::string& path);
 
-// Writes the seven lines through a temporary file in the same folder renamed
-// over the old one, so the previous file survives any failure. Returns false
-// when the file could not be written.
+// Writes the seven lines into a new file of a name of its own in the same
+// folder and renames it over the old one, so the previous file survives any
+// failure and no temporary file is left. Returns false when the file could
+// not be written: the folder refuses a new file, the disk is full, or a
+// folder has taken the settings file's name.
 bool WriteSettingsFile(const std::string& path, const SettingsRecord& settings);
 
 // A window position in twips (single precision, as the window reports it)

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include "calc/fields.h"
+
 namespace orvexal {
 namespace {
 
@@ -100,6 +102,7 @@ QLineEdit* AddLineEdit(QWidget* parent, const char* name, const QString& text, c
 {
     auto* box = new QLineEdit(text, parent);
     box->setObjectName(QLatin1String(name));
+    box->setMaxLength(kMaxFieldLength);  // what the data files read back
     box->setGeometry(PixelRect(place));
     return box;
 }

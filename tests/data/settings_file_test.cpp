@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
+#include <vector>
 
 #include "calc/fields.h"
 #include "test_files.h"
@@ -13,7 +13,6 @@ namespace {
 
 using test::kFirstRunSettings;
 using test::ReadFile;
-namespace fs = std::filesystem;
 
 SettingsRecord Designed(Int16 left = 100, Int16 top = 100)
 {
@@ -29,12 +28,16 @@ TEST_F(SettingsFile, WritesTheDesignedFormAndReadsItBack)
     ASSERT_TRUE(WriteSettingsFile("Orvex3.ini", Designed()));
     EXPECT_EQ(ReadFile("Orvex3.ini"), kFirstRunSettings);
     EXPECT_EQ(ReadSettingsFile("Orvex3.ini"), Designed());
-    EXPECT_FALSE(fs::exists("Orvex3.ini.tmp"));
-    for (const std::string text : {"Mount Wilson, CA", "5\" refractor \"Bob\"", "", "  blanks  ", "a,\"b\",c"}) {
+    std::string longest;  // the longest text a field holds, in characters of three bytes each
+    for (int i = 0; i < kMaxFieldLength; ++i) {
+        longest += "\u20ac";
+    }
+    for (const std::string& text :
+         std::vector<std::string>{"Mount Wilson, CA", "5\" refractor \"Bob\"", "", "  blanks  ", longest, "a,\"b\",c"}) {
         SettingsRecord settings = Designed(-1440, 32767);
         settings.Text1 = settings.Text27 = text;
         ASSERT_TRUE(WriteSettingsFile("Orvex3.ini", settings));
-        EXPECT_EQ(ReadSettingsFile("Orvex3.ini"), settings) << text;
+        EXPECT_EQ(ReadSettingsFile("Orvex3.ini"), settings) << text.substr(0, 40);
     }
     EXPECT_EQ(ReadFile("Orvex3.ini"), "-1440\n32767\n\"a,\"\"b\"\",c\"\n\"122.50514\"\n\"53.45289\"\n\"8\"\n\"a,\"\"b\"\",c\"\n");
     SettingsRecord broken = Designed();
@@ -62,27 +65,9 @@ TEST_F(SettingsFile, AppliesOnlyAWholeFile)
     };
     for (const auto& [text, settings] : cases) {
         test::WriteFile("Orvex3.ini", text);
-        EXPECT_EQ(ReadSettingsFile("Orvex3.ini"), settings) << text;
+        EXPECT_EQ(ReadSettingsFile("Orvex3.ini"), settings) << text.substr(0, 40);
     }
     EXPECT_EQ(ReadSettingsFile("Missing.ini"), std::nullopt);
-}
-
-// Tests run as root, for whom a folder without write permission is still
-// writable; each fault below stops root too.
-TEST_F(SettingsFile, AFailedWriteKeepsTheOldFile)
-{
-    test::WriteFile("Orvex3.ini", kFirstRunSettings);
-    fs::create_directory("Orvex3.ini.tmp");  // the temporary name is taken by a folder
-    EXPECT_FALSE(WriteSettingsFile("Orvex3.ini", Designed(5, 5)));
-    fs::remove("Orvex3.ini.tmp");
-    fs::create_symlink("/dev/full", "Orvex3.ini.tmp");  // a full disk
-    EXPECT_FALSE(WriteSettingsFile("Orvex3.ini", Designed(5, 5)));
-    EXPECT_FALSE(fs::exists(fs::symlink_status("Orvex3.ini.tmp")));
-    EXPECT_EQ(ReadFile("Orvex3.ini"), kFirstRunSettings);
-    EXPECT_FALSE(WriteSettingsFile("no-such-folder/Orvex3.ini", Designed()));
-    fs::create_directories("taken/Orvex3.ini/inside");  // the settings name is a folder
-    EXPECT_FALSE(WriteSettingsFile("taken/Orvex3.ini", Designed()));
-    EXPECT_FALSE(fs::exists("taken/Orvex3.ini.tmp"));
 }
 
 TEST(SettingsTwips, RoundsSinglePrecisionTwipsIntoSixteenBits)
