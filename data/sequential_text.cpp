@@ -1,5 +1,7 @@
 #include "data/sequential_text.h"
 
+#include <filesystem>
+
 #include "calc/fault.h"
 #include "calc/number_text.h"
 
@@ -222,6 +224,12 @@ double ItemNumber(const SequentialItem& item)
 
 std::ifstream OpenSequentialFile(const std::string& path)
 {
+    // Only a plain file (or a link to one) is opened: a named pipe or a
+    // device chosen by mistake would keep the program waiting for its data.
+    std::error_code ignored;
+    if (!std::filesystem::is_regular_file(path, ignored)) {
+        throw SequentialFormatError("not a plain file: " + path);
+    }
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         throw SequentialFormatError("the file cannot be opened: " + path);

@@ -85,7 +85,8 @@ bool IsNumberText(std::string_view text);
 double ItemNumber(const SequentialItem& item);
 
 // Opens a file for the reader, in binary mode so that the reader sees the
-// line ends as they stand. SequentialFormatError when it cannot be opened.
+// line ends as they stand. SequentialFormatError when it is not a plain file
+// or cannot be opened.
 std::ifstream OpenSequentialFile(const std::string& path);
 
 // A text written as a quoted item: in double quotes, each double quote

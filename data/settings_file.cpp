@@ -131,7 +131,9 @@ bool WriteSettingsFile(const std::string& path, const SettingsRecord& settings)
     if (fd < 0) {
         return false;
     }
-    const bool written = WriteAll(fd, SettingsText(settings));
+    // On the disk before the rename, so that a power cut right after the
+    // exit leaves the old file or the new one, never an empty one.
+    const bool written = WriteAll(fd, SettingsText(settings)) && ::fsync(fd) == 0;
     const bool closed = ::close(fd) == 0;
     // rename replaces the entry itself: a link in the settings file's place
     // is replaced, its target left alone; a folder there refuses it.

@@ -3,6 +3,7 @@
 // file chosen later, and the settings written at exit.
 #include <gtest/gtest.h>
 #include <grp.h>
+#include <sys/stat.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -31,7 +32,7 @@ const std::string kTexts = "\"1\"\n\"2\"\n\"3\"\n\"-12\"\n";  // Text2 .. Text4,
 
 // What a test puts where the program expects a data file.
 struct Put {
-    enum Kind { File, Folder, LongLine, Link } kind;
+    enum Kind { File, Folder, LongLine, Link, Pipe } kind;
     std::string text;  // the file, what comes before a line of 50 MB without a line end, or the link's target
 };
 
@@ -44,6 +45,10 @@ void Place(const std::string& name, const Put& put)
     }
     if (put.kind == Put::Link) {
         fs::create_symlink(put.text, name);
+        return;
+    }
+    if (put.kind == Put::Pipe) {  // opening it for reading would wait for a writer
+        mkfifo(name.c_str(), 0600);
         return;
     }
     std::ofstream file(name, std::ios::binary);
@@ -198,6 +203,7 @@ TEST_F(FileFaults, LocationFile)
     const ReadCase cases[] = {
         {"whole", {Put::File, kHeaders + "\"Dome, north\",1,2,3\n"}, "Dome, north"},
         {"a folder", {Put::Folder, ""}, std::nullopt},
+        {"a named pipe", {Put::Pipe, ""}, std::nullopt},
         {"cut in a header line", {Put::File, "Sites"}, std::nullopt},
         {"cut in a record", {Put::File, kHeaders + "Dome,1,2"}, std::nullopt},
         {"cut in a quoted name", {Put::File, kHeaders + "\"Dome, no"}, std::nullopt},
