@@ -33,7 +33,7 @@ const std::string kTexts = "\"1\"\n\"2\"\n\"3\"\n\"-12\"\n";  // Text2 .. Text4,
 // What a test puts where the program expects a data file.
 struct Put {
     enum Kind { File, Folder, LongLine, Link, Pipe } kind;
-    std::string text;  // the file, what comes before a line of 50 MB without a line end, or the link's target
+    std::string text{};  // the file, what comes before a line of 50 MB without a line end, or the link's target
 };
 
 void Place(const std::string& name, const Put& put)
@@ -161,21 +161,22 @@ protected:
 struct ReadCase {
     const char* what;
     Put put;
-    std::optional<std::string> name;
+    std::optional<std::string> name{};
 };
 
 TEST_F(FileFaults, ConstellationFileAtStartup)
 {
     const ReadCase cases[] = {
-        {"whole", {Put::File, "0,24,88,UMi\n"}, "UMi"},
-        {"a folder", {Put::Folder, ""}, std::nullopt},
-        {"cut in a record", {Put::File, "0,24,88,UMi\n8,14."}, std::nullopt},
-        {"cut in a quoted item", {Put::File, "0,24,88,UMi\n8,14.5,86.5,\"UM"}, std::nullopt},
+        {"whole, blank lines after it", {Put::File, "0,24,88,UMi\n\n  \n"}, "UMi"},
+        {"empty", {Put::File}},
+        {"a folder", {Put::Folder}},
+        {"cut in a record", {Put::File, "0,24,88,UMi\n8,14."}},
+        {"cut in a quoted item", {Put::File, "0,24,88,UMi\n8,14.5,86.5,\"UM"}},
         {"NUL in a name", {Put::File, "0,24,88,U" + kNul + "Mi\n"}, "U" + kNul + "Mi"},
-        {"NUL in a number", {Put::File, "0,24,88,UMi\n8,1" + kNul + "4.5,86.5,UMi\n"}, std::nullopt},
+        {"NUL in a number", {Put::File, "0,24,88,UMi\n8,1" + kNul + "4.5,86.5,UMi\n"}},
         {"not UTF-8 in a name", {Put::File, "0,24,88,\"" + kNotUtf8 + "\"\n"}, kNotUtf8},
-        {"not UTF-8 in a number", {Put::File, "0,24,88,UMi\n8,14.5" + kNotUtf8 + ",86.5,UMi\n"}, std::nullopt},
-        {"50 MB line", {Put::LongLine, "0,24,88,UMi\n0,24,88,"}, std::nullopt},
+        {"not UTF-8 in a number", {Put::File, "0,24,88,UMi\n8,14.5" + kNotUtf8 + ",86.5,UMi\n"}},
+        {"50 MB line", {Put::LongLine, "0,24,88,UMi\n0,24,88,"}},
     };
     WriteFile("LOCATION.DAT", kHeaders + "Site,1,2,3\n");
     for (const auto& [what, put, name] : cases) {
@@ -202,18 +203,18 @@ TEST_F(FileFaults, LocationFile)
 {
     const ReadCase cases[] = {
         {"whole", {Put::File, kHeaders + "\"Dome, north\",1,2,3\n"}, "Dome, north"},
-        {"a folder", {Put::Folder, ""}, std::nullopt},
-        {"a named pipe", {Put::Pipe, ""}, std::nullopt},
-        {"cut in a header line", {Put::File, "Sites"}, std::nullopt},
-        {"cut in a record", {Put::File, kHeaders + "Dome,1,2"}, std::nullopt},
-        {"cut in a quoted name", {Put::File, kHeaders + "\"Dome, no"}, std::nullopt},
+        {"a folder", {Put::Folder}},
+        {"a named pipe", {Put::Pipe}},
+        {"cut in a header line", {Put::File, "Sites"}},
+        {"cut in a record", {Put::File, kHeaders + "Dome,1,2"}},
+        {"cut in a quoted name", {Put::File, kHeaders + "\"Dome, no"}},
         {"NUL in a header", {Put::File, "Si" + kNul + "tes\nx\nDome,1,2,3\n"}, "Dome"},
         {"NUL in a name", {Put::File, kHeaders + "Do" + kNul + "me,1,2,3\n"}, "Do" + kNul + "me"},
-        {"NUL in a number", {Put::File, kHeaders + "Dome,1,2" + kNul + ",3\n"}, std::nullopt},
+        {"NUL in a number", {Put::File, kHeaders + "Dome,1,2" + kNul + ",3\n"}},
         {"not UTF-8 in a name", {Put::File, kHeaders + "\"" + kNotUtf8 + "\",1,2,3\n"}, kNotUtf8},
-        {"not UTF-8 in a number", {Put::File, kHeaders + "Dome,1," + kNotUtf8 + "2,3\n"}, std::nullopt},
-        {"50 MB header line", {Put::LongLine, ""}, std::nullopt},
-        {"50 MB name", {Put::LongLine, kHeaders + "\""}, std::nullopt},
+        {"not UTF-8 in a number", {Put::File, kHeaders + "Dome,1," + kNotUtf8 + "2,3\n"}},
+        {"50 MB header line", {Put::LongLine}},
+        {"50 MB name", {Put::LongLine, kHeaders + "\""}},
     };
     WriteFile("Constell.dat", "0,24,-90,Oct\n");
     auto before = std::make_unique<LocationList>();
@@ -243,15 +244,15 @@ TEST_F(FileFaults, SettingsFileAtStartup)
 {
     const ReadCase cases[] = {
         {"whole", {Put::File, "1500\n-900\n\"Dome\"\n" + kTexts}, "Dome"},
-        {"a folder", {Put::Folder, ""}, std::nullopt},
-        {"cut in a line", {Put::File, "1500\n-9"}, std::nullopt},
-        {"cut in a quoted item", {Put::File, "1500\n-900\n\"Dome\"\n\"1\"\n\"2\"\n\"3\"\n\"-1"}, std::nullopt},
+        {"a folder", {Put::Folder}},
+        {"cut in a line", {Put::File, "1500\n-9"}},
+        {"cut in a quoted item", {Put::File, "1500\n-900\n\"Dome\"\n\"1\"\n\"2\"\n\"3\"\n\"-1"}},
         {"NUL in a name", {Put::File, "1500\n-900\n\"Do" + kNul + "me\"\n" + kTexts}, "Do" + kNul + "me"},
-        {"NUL in a number", {Put::File, "1500\n-9" + kNul + "00\n\"Dome\"\n" + kTexts}, std::nullopt},
+        {"NUL in a number", {Put::File, "1500\n-9" + kNul + "00\n\"Dome\"\n" + kTexts}},
         {"not UTF-8 in a name", {Put::File, "1500\n-900\n\"" + kNotUtf8 + "\"\n" + kTexts}, kNotUtf8},
-        {"not UTF-8 in a number", {Put::File, "1500" + kNotUtf8 + "\n-900\n\"Dome\"\n" + kTexts}, std::nullopt},
-        {"50 MB number", {Put::LongLine, ""}, std::nullopt},
-        {"50 MB quoted name", {Put::LongLine, "1500\n-900\n\""}, std::nullopt},
+        {"not UTF-8 in a number", {Put::File, "1500" + kNotUtf8 + "\n-900\n\"Dome\"\n" + kTexts}},
+        {"50 MB number", {Put::LongLine}},
+        {"50 MB quoted name", {Put::LongLine, "1500\n-900\n\""}},
     };
     for (const auto& [what, put, name] : cases) {
         SCOPED_TRACE(what);
@@ -271,38 +272,33 @@ TEST_F(FileFaults, SettingsFileAtStartup)
 // is left.
 TEST_F(FileFaults, SettingsFileAtExit)
 {
+    constexpr fs::perms kOwn{0700};
     struct ExitCase {
         const char* what;
-        std::vector<std::pair<std::string, Put>> placed;  // replacing what was there
-        fs::perms folder;
-        Limit limit;
         bool written;
+        std::vector<std::pair<std::string, Put>> placed{};  // replacing what was there
+        fs::perms folder = kOwn;
+        Limit limit = Limit::None;
     };
-    const fs::perms own{0700};
-    const fs::perms readOnly{0555};
     const Put elsewhere{Put::File, "kept\n"};
     const std::string stale = "Orvex3.ini.tmp-" + std::to_string(getpid()) + "-0";
     const ExitCase cases[] = {
-        {"as read", {}, own, Limit::None, true},
-        {"replaced by another file", {{"Orvex3.ini", {Put::File, "another copy\n"}}}, own, Limit::None, true},
-        {"replaced by a folder", {{"Orvex3.ini", {Put::Folder, ""}}}, own, Limit::None, false},
-        {"replaced by a link to a file", {{"Orvex3.ini", {Put::Link, "else.ini"}}, {"else.ini", elsewhere}}, own,
-         Limit::None, true},
-        {"replaced by a link to a folder", {{"Orvex3.ini", {Put::Link, "else"}}, {"else", {Put::Folder, ""}}}, own,
-         Limit::None, true},
-        {"removed, a dangling link in its place", {{"Orvex3.ini", {Put::Link, "gone.ini"}}}, own, Limit::None, true},
-        {"a stale temporary folder", {{"Orvex3.ini.tmp", {Put::Folder, ""}}}, own, Limit::None, true},
+        {"as read", true},
+        {"replaced by another file", true, {{"Orvex3.ini", {Put::File, "another copy\n"}}}},
+        {"replaced by a folder", false, {{"Orvex3.ini", {Put::Folder}}}},
+        {"replaced by a link to a file", true, {{"Orvex3.ini", {Put::Link, "else.ini"}}, {"else.ini", elsewhere}}},
+        {"replaced by a link to a folder", true, {{"Orvex3.ini", {Put::Link, "else"}}, {"else", {Put::Folder}}}},
+        {"removed, a dangling link in its place", true, {{"Orvex3.ini", {Put::Link, "gone.ini"}}}},
+        {"a stale temporary folder", true, {{"Orvex3.ini.tmp", {Put::Folder}}}},
         // Left by a run that ended during its save, under a process id that has come round again.
-        {"a stale temporary link", {{stale, {Put::Link, "else.ini"}}, {"else.ini", elsewhere}}, own, Limit::None,
-         true},
-        {"working folder read-only", {}, readOnly, Limit::Unprivileged, false},
-        {"working folder open to all", {}, fs::perms{0777}, Limit::Unprivileged, true},
-        {"full disk", {}, own, Limit::FullDisk, false},
+        {"a stale temporary link", true, {{stale, {Put::Link, "else.ini"}}, {"else.ini", elsewhere}}},
+        {"working folder read-only", false, {}, fs::perms{0555}, Limit::Unprivileged},
+        {"working folder open to all", true, {}, fs::perms{0777}, Limit::Unprivileged},
+        {"full disk", false, {}, kOwn, Limit::FullDisk},
     };
-    const std::string saved = "1440\n2880\n\"Dome\"\n" + kTexts;
-    for (const auto& [what, placed, folder, limit, written] : cases) {
+    for (const auto& [what, written, placed, folder, limit] : cases) {
         SCOPED_TRACE(what);
-        fs::permissions(".", own);
+        fs::permissions(".", kOwn);
         for (const fs::directory_entry& entry : fs::directory_iterator(".")) {
             fs::remove_all(entry);
         }
@@ -315,12 +311,12 @@ TEST_F(FileFaults, SettingsFileAtExit)
         fs::permissions(".", folder);
         std::map<std::string, std::string> expected = Entries();
         if (written) {
-            expected["Orvex3.ini"] = saved;
+            expected["Orvex3.ini"] = "1440\n2880\n\"Dome\"\n" + kTexts;
         }
         EXPECT_EQ(Exit(limit, [&] { return SaveSettings(*state_, 1440, 2880, fields); }), written ? 0 : 1);
         EXPECT_EQ(Entries(), expected);
     }
-    fs::permissions(".", own);
+    fs::permissions(".", kOwn);
 }
 
 // Two copies of the program ending at the same moment, many times over:

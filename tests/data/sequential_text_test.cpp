@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <sstream>
 #include <vector>
 
@@ -53,33 +52,6 @@ TEST(SequentialReader, ReadsNumbersInTheirWhole)
         std::istringstream in(text);
         EXPECT_THROW(SequentialReader(in).ReadNumber(), SequentialFormatError) << text;
     }
-}
-
-// An endless stream of one character: a file far larger than memory.
-class EndlessBuffer : public std::streambuf {
-public:
-    explicit EndlessBuffer(char c) { block_.fill(c); }
-
-protected:
-    int_type underflow() override
-    {
-        setg(block_.data(), block_.data(), block_.data() + block_.size());
-        return traits_type::to_int_type(block_[0]);
-    }
-
-private:
-    std::array<char, 4096> block_{};
-};
-
-TEST(SequentialReader, RefusesEndlessLinesAndItems)
-{
-    EndlessBuffer letters('x');
-    EndlessBuffer quotes('"');
-    std::istream endlessLine(&letters);
-    std::istream endlessQuoted(&quotes);
-    EXPECT_THROW(SequentialReader(endlessLine).ReadLine(), SequentialFormatError);
-    EXPECT_THROW(SequentialReader(endlessLine).ReadItem(), SequentialFormatError);
-    EXPECT_THROW(SequentialReader(endlessQuoted).ReadItem(), SequentialFormatError);
 }
 
 }  // namespace

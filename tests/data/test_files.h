@@ -47,8 +47,4 @@ inline std::string ReadFile(const std::string& name)
 
 inline std::string ShareFile(const std::string& name) { return ORVEXAL_SHARE_DIR "/" + name; }
 
-// Orvex3.ini after a first run: window at 100, 100 twips, the designed texts.
-inline const std::string kFirstRunSettings =
-    "100\n100\n\"Kestrine Astr. Observatory\"\n\"122.50514\"\n\"53.45289\"\n\"8\"\n\"-10\"\n";
-
 }  // namespace orvexal::test
