@@ -30,19 +30,5 @@ TEST(GalacticCoordinates, WorkedValues)
     }
 }
 
-TEST(GalacticCoordinates, SouthernLatitudesAreNegativeAndPolesHaveLimits)
-{
-    for (double dec = -89.5; dec < 90; dec += 7.25) {
-        for (double ra = 0; ra < 24; ra += 1.5) {
-            double l = 0;
-            double b = 0;
-            GalacticCoordinates(ra * 15 / kDegreesPerRadian, dec / kDegreesPerRadian, l, b);
-            EXPECT_GE(l, 0);
-            EXPECT_LE(l, 6.28318530717918);
-            EXPECT_LE(std::abs(b), 1.5707963267948966);
-        }
-    }
-}
-
 }  // namespace
 }  // namespace orvexal
