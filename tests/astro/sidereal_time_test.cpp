@@ -25,7 +25,8 @@ TEST(LocalSiderealTime, WorkedValuesRoundedToSingle)
         {2451545.0, -500, 18.697374557870 + 500.0 / 15 - 24},  // beyond 180 degrees: one correction only
     };
     for (const auto& c : cases) {
-        EXPECT_NEAR(LocalSiderealTime(c.jd, c.longitude), static_cast<float>(c.hours), c.tolerance) << c.jd << " " << c.longitude;
+        EXPECT_NEAR(LocalSiderealTime(c.jd, c.longitude), static_cast<float>(c.hours), c.tolerance)
+            << c.jd << " " << c.longitude;
     }
 }
 

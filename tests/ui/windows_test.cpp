@@ -49,14 +49,11 @@ void CopyShipped(const QString& shipped, const QString& name)
     QVERIFY(QFile::copy(QStringLiteral(ORVEXAL_SHARE_DIR "/") + shipped, name));
 }
 
-// A file of the working folder: a shipped one, a folder, or a line of 50 MB
-// without a line end.
+// A file of the working folder: a shipped one, or a folder.
 void Place(const QString& source, const QString& name)
 {
     if (source == QLatin1String("folder")) {
         QVERIFY(QDir().mkpath(name + QLatin1String("/inside")));
-    } else if (source == QLatin1String("50 MB")) {
-        Write(name, QByteArray(50 << 20, 'x'));
     } else {
         CopyShipped(source, name);
     }
@@ -157,6 +154,48 @@ void ClickAt(QAbstractItemView* view, const QRect& item, bool twice = false)
     }
 }
 
+// A start-up in a folder holding only the row's files, then File > Exit.
+struct StartupCase {
+    QStringList files{};  // "source>name" (see Place), or the shipped name
+    QByteArray settings{};
+    QString status = kNotBeenLoaded;
+    QStringList boxes{};
+    QPoint pos{7, 7};  // 100, 100 twips
+    int height = 0;    // 0: not checked
+    QStringList fields{"Text1=Kestrine Astr. Observatory", "Text27=-10"};  // "name=text"
+    QByteArray saved = kFirstRun;
+};
+
+struct CalculateCase {
+    QStringList typed;        // "TextN=text"
+    QStringList expected;     // "TextN=text"
+    QString fault{};          // named by the message box
+    bool boundaries = false;  // Constell.dat in the folder
+};
+
+struct LoadCase {
+    QString how;
+    QString file;
+    QString status{};  // null: the status line of the start-up stays
+    int count = 0;
+    QStringList boxes{};
+};
+
+// After first.dat was loaded and the picker shown.
+struct PickerCase {
+    QStringList actions;
+    QStringList site;  // Text1 .. Text4
+    bool shown = false;
+    QStringList names{"Dome, north", "East Station", "Zero"};
+};
+
+struct HelpCase {
+    QString opened;  // the pages opened from the menu, in order
+    int page;
+    const char* button;
+    QString shown;  // the pages on the screen after
+};
+
 }  // namespace
 
 // The folder of every test holds location files and the constellation file
@@ -201,118 +240,94 @@ private slots:
 
     void startup_data()
     {
-        QTest::addColumn<QStringList>("files");  // "source>name" (see Place), or the shipped name
-        QTest::addColumn<QByteArray>("settings");
-        QTest::addColumn<QString>("status");
-        QTest::addColumn<QStringList>("boxes");
-        QTest::addColumn<QPoint>("pos");
-        QTest::addColumn<int>("height");          // 0: not checked
-        QTest::addColumn<QStringList>("fields");  // "name=text"
-        QTest::addColumn<QByteArray>("saved");
-        const QStringList designed{"Text1=Kestrine Astr. Observatory", "Text27=-10"};
-        const QStringList none;
-        const QPoint fallback(7, 7);
-        QTest::newRow("empty folder") << none << QByteArray() << kNotBeenLoaded << none << fallback << 0
-            << QStringList{"Text2=122.50514", "Text5=0", "Text6=17.5557", "Text13=0", "Text20= ", "Text27=-10",
-                           "Label4=LONGITUDE (+ to W)", "Label54=DEFINITION OF TWILIGHT: Sun altitude ="}
-            << kFirstRun;
-        QTest::newRow("no location file") << QStringList{"Constell.dat"} << QByteArray() << kNotLoaded << none
-            << fallback << 0 << designed << kFirstRun;
-        QTest::newRow("constellation file as location file") << QStringList{"Constell.dat", "Constell.dat>LOCATION.DAT"}
-            << QByteArray() << kNotBeenLoaded << QStringList{kRefused} << fallback << 0 << designed << kFirstRun;
+        QTest::addColumn<StartupCase>("row");
+        QTest::newRow("empty folder") << StartupCase{
+            .fields = {"Text2=122.50514", "Text5=0", "Text6=17.5557", "Text13=0", "Text20= ", "Text27=-10",
+                       "Label4=LONGITUDE (+ to W)", "Label54=DEFINITION OF TWILIGHT: Sun altitude ="}};
+        QTest::newRow("no location file") << StartupCase{.files = {"Constell.dat"}, .status = kNotLoaded};
+        QTest::newRow("constellation file as location file")
+            << StartupCase{.files = {"Constell.dat", "Constell.dat>LOCATION.DAT"}, .boxes = {kRefused}};
         // 9150 x 7080 twips; the settings are written back quoted.
-        QTest::newRow("shipped files and settings") << QStringList{"Constell.dat", "LOCATION.DAT"}
-            << QByteArray("1500\n-900\n\"Dome, north\"\n\"-7.3\"\n\"-33.5\"\n\"-1\"\n-12\n") << kLoaded << none
-            << QPoint(100, -60) << 472
-            << QStringList{"Text1=Dome, north", "Text2=-7.3", "Text3=-33.5", "Text4=-1", "Text5=0", "Text27=-12"}
-            << QByteArray("1500\n-900\n\"Dome, north\"\n\"-7.3\"\n\"-33.5\"\n\"-1\"\n\"-12\"\n");
+        QTest::newRow("shipped files and settings") << StartupCase{
+            .files = {"Constell.dat", "LOCATION.DAT"},
+            .settings = "1500\n-900\n\"Dome, north\"\n\"-7.3\"\n\"-33.5\"\n\"-1\"\n-12\n",
+            .status = kLoaded,
+            .pos = {100, -60},
+            .height = 472,
+            .fields = {"Text1=Dome, north", "Text2=-7.3", "Text3=-33.5", "Text4=-1", "Text5=0", "Text27=-12"},
+            .saved = "1500\n-900\n\"Dome, north\"\n\"-7.3\"\n\"-33.5\"\n\"-1\"\n\"-12\"\n"};
         // A folder where a file is expected fails its step; the one where the
         // settings file was is left as it is.
-        QTest::newRow("every file a folder") << QStringList{"folder>Constell.dat", "folder>LOCATION.DAT",
-                                                            "folder>Orvex3.ini"}
-            << QByteArray() << kNotBeenLoaded << none << fallback << 0 << designed << QByteArray();
-        QTest::newRow("50 MB lines") << QStringList{"Constell.dat", "50 MB>LOCATION.DAT", "50 MB>Orvex3.ini"}
-            << QByteArray() << kNotLoaded << none << fallback << 0 << designed << kFirstRun;
+        QTest::newRow("every file a folder") << StartupCase{
+            .files = {"folder>Constell.dat", "folder>LOCATION.DAT", "folder>Orvex3.ini"}, .saved = {}};
         // A NUL is kept; a byte that is no UTF-8 shows, and is saved, as U+FFFD.
         const auto named = [](const QByteArray& name) {
             return "100\n100\n\"" + name + "\"\n\"1\"\n\"2\"\n\"3\"\n\"-12\"\n";
         };
-        QTest::newRow("NUL and a byte that is no UTF-8") << QStringList{"Constell.dat", "LOCATION.DAT"}
-            << named(QByteArray("Do") + '\0' + "me\xff") << kLoaded << none << fallback << 0
-            << QStringList{"Text1=Do" + QString(QChar(0)) + "me" + QChar(0xFFFD)}
-            << named(QByteArray("Do") + '\0' + "me\xef\xbf\xbd");
+        QTest::newRow("NUL and a byte that is no UTF-8") << StartupCase{
+            .files = {"Constell.dat", "LOCATION.DAT"},
+            .settings = named(QByteArray("Do") + '\0' + "me\xff"),
+            .status = kLoaded,
+            .fields = {"Text1=Do" + QString(QChar(0)) + "me" + QChar(0xFFFD)},
+            .saved = named(QByteArray("Do") + '\0' + "me\xef\xbf\xbd")};
     }
 
     void startup()
     {
-        QFETCH(QStringList, files);
-        QFETCH(QByteArray, settings);
-        QFETCH(QString, status);
-        QFETCH(QStringList, boxes);
-        QFETCH(QPoint, pos);
-        QFETCH(int, height);
-        QFETCH(QStringList, fields);
-        QFETCH(QByteArray, saved);
+        QFETCH(StartupCase, row);
         NewFolder();  // holding only the files of the row
-        for (const QString& file : files) {
+        for (const QString& file : row.files) {
             Place(file.section('>', 0, 0), file.section('>', -1));
         }
-        if (!settings.isEmpty()) {
-            Write("Orvex3.ini", settings);
+        if (!row.settings.isEmpty()) {
+            Write("Orvex3.ini", row.settings);
         }
         const QByteArray before = Read("Orvex3.ini");
         const MessageBoxes shown;
-        QCOMPARE(The().Text("Label2"), status);
-        QCOMPARE(shown.shown, boxes);
-        QCOMPARE(The().window->pos(), pos);
-        QCOMPARE(The().Texts(fields), fields);
-        if (height != 0) {
-            QCOMPARE(The().window->height(), height);
+        QCOMPARE(The().Text("Label2"), row.status);
+        QCOMPARE(shown.shown, row.boxes);
+        QCOMPARE(The().window->pos(), row.pos);
+        QCOMPARE(The().Texts(row.fields), row.fields);
+        if (row.height != 0) {
+            QCOMPARE(The().window->height(), row.height);
             QVERIFY(The().window->width() >= qMax(610, The().window->centralWidget()->childrenRect().right()));
         }
         QCOMPARE(Read("Orvex3.ini"), before);
         The().Trigger("AtExit");
         QVERIFY(!The().window->isVisible());
-        QCOMPARE(Read("Orvex3.ini"), saved);
+        QCOMPARE(Read("Orvex3.ini"), row.saved);
     }
 
     void calculate_data()
     {
-        QTest::addColumn<bool>("boundaries");       // Constell.dat in the folder
-        QTest::addColumn<QStringList>("typed");     // "TextN=text"
-        QTest::addColumn<QStringList>("expected");  // "TextN=text"
-        QTest::addColumn<QString>("fault");         // named by the message box
-        QTest::newRow("designed fields, date from the clock") << false << QStringList{}
-            << QStringList{"Text2=122.50514", "Text3=53.45289", "Text4=8", "Text5=2026.1205", "Text6=04.4849",
-                           "Text7=11.11111", "Text8=22.22222", "Text9=2000", "Text10=2000", "Text11=11.11111",
-                           "Text12=22.22222", "Text13= 2461380.03390", "Text20=", "Text27=-10"} << QString();
-        QTest::newRow("constellation from its file") << true << QStringList{"Text7=5.35", "Text8=0"}
-            << QStringList{"Text20=Ori"} << QString();
-        QTest::newRow("the hour carries the date into the next year") << false << QStringList{"Text5=2024.1231"}
-            << QStringList{"Text5=2024.1231", "Text6=17.5557", "Text13= 2460676.58052"} << QString();
+        QTest::addColumn<CalculateCase>("row");
+        QTest::newRow("designed fields, date from the clock") << CalculateCase{
+            {},
+            {"Text2=122.50514", "Text3=53.45289", "Text4=8", "Text5=2026.1205", "Text6=04.4849", "Text7=11.11111",
+             "Text8=22.22222", "Text9=2000", "Text10=2000", "Text11=11.11111", "Text12=22.22222",
+             "Text13= 2461380.03390", "Text20=", "Text27=-10"}};
+        QTest::newRow("constellation from its file")
+            << CalculateCase{{"Text7=5.35", "Text8=0"}, {"Text20=Ori"}, {}, true};
         // A pass ending on a fault keeps the fields it wrote, and the program goes on.
-        QTest::newRow("latitude beyond the double range") << false
-            << QStringList{"Text2=122.50514abc", "Text3=1e400"}
-            << QStringList{"Text2=122.50514", "Text3=1e400", "Text5=0", "Text13=0"} << "Overflow";
-        QTest::newRow("target at the pole seen from the pole") << false
-            << QStringList{"Text3=90", "Text8=90", "Text5=2024.0101"}
-            << QStringList{"Text13= 2460311.58052", "Text11=11.11111", "Text26=0"} << "Division by zero";
+        QTest::newRow("latitude beyond the double range") << CalculateCase{
+            {"Text2=122.50514abc", "Text3=1e400"}, {"Text2=122.50514", "Text3=1e400", "Text5=0", "Text13=0"},
+            "Overflow"};
+        QTest::newRow("target at the pole seen from the pole") << CalculateCase{
+            {"Text3=90", "Text8=90", "Text5=2024.0101"}, {"Text13= 2460311.58052", "Text11=11.11111", "Text26=0"},
+            "Division by zero"};
     }
 
     // Besides the texts given, every field of the window holds what the pass
     // writes into a table of the same texts: no field is wired to the wrong box.
     void calculate()
     {
-        QFETCH(bool, boundaries);
-        QFETCH(QStringList, typed);
-        QFETCH(QStringList, expected);
-        QFETCH(QString, fault);
+        QFETCH(CalculateCase, row);
         NewFolder();  // holding only the files of the row
-        if (boundaries) {
+        if (row.boundaries) {
             CopyShipped("Constell.dat", "Constell.dat");
         }
         const MessageBoxes boxes;
-        for (const QString& entry : typed) {
+        for (const QString& entry : row.typed) {
             The().Type(entry.section('=', 0, 0).toLatin1(), entry.section('=', 1));
         }
         FieldTable table;
@@ -320,14 +335,14 @@ private slots:
             table.SetText(static_cast<Field>(i), The().window->Text(static_cast<Field>(i)));
         }
         SunPlace sun;
-        QCOMPARE(CalculatePass(table, The().state->constellations, sun, kFixedNow).has_value(), !fault.isEmpty());
+        QCOMPARE(CalculatePass(table, The().state->constellations, sun, kFixedNow).has_value(), !row.fault.isEmpty());
         The().Click("Command1");
-        QCOMPARE(The().Texts(expected), expected);
+        QCOMPARE(The().Texts(row.expected), row.expected);
         for (int i = 1; i <= kFieldCount; ++i) {
             const auto field = static_cast<Field>(i);
             QCOMPARE(The().Text(FieldName(field).c_str()), QString::fromStdString(table.Text(field)));
         }
-        QCOMPARE(boxes.shown, fault.isEmpty() ? QStringList() : QStringList{"Orvexal: " + fault});
+        QCOMPARE(boxes.shown, row.fault.isEmpty() ? QStringList() : QStringList{"Orvexal: " + row.fault});
         QVERIFY(The().window->isVisible());
     }
 
@@ -441,31 +456,22 @@ private slots:
 
     void load_data()
     {
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("status");  // null: the status line of the start-up stays
-        QTest::addColumn<int>("count");
-        QTest::addColumn<QStringList>("boxes");
-        const QStringList none;
-        QTest::newRow("OK, location file") << "OK" << "first.dat" << kLoaded << 3 << none;
-        QTest::newRow("double-click on the file") << "double-click on the file" << "SECOND.DAT" << kLoaded << 2 << none;
-        QTest::newRow("double-click on the name") << "double-click on the name" << "first.dat" << kLoaded << 3 << none;
-        QTest::newRow("typed absolute path") << "OK, absolute path" << "with sites/zeta.dat" << kLoaded << 3 << none;
-        QTest::newRow("headers only") << "OK" << "bad.dat" << kNotLoaded << 0 << none;
-        QTest::newRow("missing file") << "OK" << "location.dat" << kNotLoaded << 0 << none;
-        QTest::newRow("a folder") << "OK" << "with sites" << kNotLoaded << 0 << none;
-        QTest::newRow("constellation file") << "OK" << "Boundaries.dat" << QString() << 0 << QStringList{kRefused};
-        QTest::newRow("Cancel") << "Cancel" << "first.dat" << QString() << 0 << none;
-        QTest::newRow("close control, like Cancel") << "close" << "first.dat" << QString() << 0 << none;
+        QTest::addColumn<LoadCase>("row");
+        QTest::newRow("OK, location file") << LoadCase{"OK", "first.dat", kLoaded, 3};
+        QTest::newRow("double-click on the file") << LoadCase{"double-click on the file", "SECOND.DAT", kLoaded, 2};
+        QTest::newRow("double-click on the name") << LoadCase{"double-click on the name", "first.dat", kLoaded, 3};
+        QTest::newRow("typed absolute path") << LoadCase{"OK, absolute path", "with sites/zeta.dat", kLoaded, 3};
+        QTest::newRow("missing file") << LoadCase{"OK", "location.dat", kNotLoaded};
+        QTest::newRow("a folder") << LoadCase{"OK", "with sites", kNotLoaded};
+        QTest::newRow("constellation file") << LoadCase{"OK", "Boundaries.dat", {}, 0, {kRefused}};
+        QTest::newRow("Cancel") << LoadCase{"Cancel", "first.dat"};
+        QTest::newRow("close control, like Cancel") << LoadCase{"close", "first.dat"};
     }
 
     void load()
     {
-        QFETCH(QString, how);
-        QFETCH(QString, file);
-        QFETCH(QString, status);
-        QFETCH(int, count);
-        QFETCH(QStringList, boxes);
+        QFETCH(LoadCase, row);
+        const auto& [how, file, status, count, boxes] = row;
         const MessageBoxes shown;
         const QString before = The().Text("Label2");
         The().Trigger("AtOpen");
@@ -495,36 +501,26 @@ private slots:
 
     void picker_data()
     {
-        QTest::addColumn<QStringList>("actions");  // after first.dat was loaded and the picker shown
-        QTest::addColumn<QStringList>("site");     // Text1 .. Text4
-        QTest::addColumn<QStringList>("names");
-        QTest::addColumn<bool>("shown");
-        const QStringList first{"Dome, north", "East Station", "Zero"};
+        QTest::addColumn<PickerCase>("row");
         const QStringList dome{"Dome, north", " 122.50514", " 53.45289", " 8"};
         const QStringList east{"East Station", "-7.5", "-33.25", "-2"};
-        QTest::newRow("click copies, west and quoted") << QStringList{"click 0"} << dome << first << true;
-        QTest::newRow("click copies, east and negative") << QStringList{"click 1"} << east << first << true;
-        QTest::newRow("double-click copies and hides") << QStringList{"double-click 1"} << east << first << false;
-        QTest::newRow("OK copies the chosen site") << QStringList{"choose 2", "OK"}
-                                                   << QStringList{"Zero", " .5", " 0", " 0"} << first << false;
-        QTest::newRow("OK without selection only hides") << QStringList{"OK"} << kDesignedSite << first << false;
-        QTest::newRow("Cancel keeps what a click copied") << QStringList{"click 0", "Cancel"} << dome << first << false;
+        QTest::newRow("click copies, west and quoted") << PickerCase{{"click 0"}, dome, true};
+        QTest::newRow("click copies, east and negative") << PickerCase{{"click 1"}, east, true};
+        QTest::newRow("double-click copies and hides") << PickerCase{{"double-click 1"}, east};
+        QTest::newRow("OK copies the chosen site") << PickerCase{{"choose 2", "OK"}, {"Zero", " .5", " 0", " 0"}};
+        QTest::newRow("OK without selection only hides") << PickerCase{{"OK"}, kDesignedSite};
+        QTest::newRow("Cancel keeps what a click copied") << PickerCase{{"click 0", "Cancel"}, dome};
         // A failed load keeps the list of the last successful one.
-        QTest::newRow("relisted after another file")
-            << QStringList{"Cancel", "load SECOND.DAT", "load bad.dat", "select", "click 0"}
-            << QStringList{"Hill", "-.3", " 51.28", " 0"} << QStringList{"Hill", "Valley"} << true;
+        QTest::newRow("relisted after another file") << PickerCase{
+            {"Cancel", "load SECOND.DAT", "load bad.dat", "select", "click 0"}, {"Hill", "-.3", " 51.28", " 0"}, true,
+            {"Hill", "Valley"}};
     }
 
     void picker()
     {
-        QFETCH(QStringList, actions);
-        QFETCH(QStringList, site);
-        QFETCH(QStringList, names);
-        QFETCH(bool, shown);
-        actions.prepend("select");
-        actions.prepend("load first.dat");
+        QFETCH(PickerCase, row);
         auto* list = The().Find<QListWidget>("List1", "frmSelectLocation");
-        for (const QString& action : actions) {
+        for (const QString& action : QStringList{"load first.dat", "select"} + row.actions) {
             const QString verb = action.section(' ', 0, 0);
             const QString object = action.section(' ', 1);
             if (verb == QLatin1String("click") || verb == QLatin1String("double-click")) {
@@ -540,9 +536,9 @@ private slots:
             }
         }
         QCOMPARE((QStringList{The().Text("Text1"), The().Text("Text2"), The().Text("Text3"), The().Text("Text4")}),
-                 site);
-        QCOMPARE(Items(list), names);
-        QCOMPARE(The().Find("frmSelectLocation", "frmSelectLocation")->isVisible(), shown);
+                 row.site);
+        QCOMPARE(Items(list), row.names);
+        QCOMPARE(The().Visible("frmSelectLocation"), row.shown);
     }
 
     void noticeWhenNothingIsLoaded()
@@ -557,63 +553,50 @@ private slots:
 
     void helpNavigation_data()
     {
-        QTest::addColumn<QString>("opened");  // the pages opened from the menu, in order
-        QTest::addColumn<int>("page");
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("shown");  // the pages on the screen after
-        QTest::newRow("next on page 1 leaves page 3 open") << "31" << 1 << "Command3" << "23";
-        QTest::newRow("previous on page 2") << "2" << 2 << "Command2" << "1";
-        QTest::newRow("next on page 2") << "2" << 2 << "Command3" << "3";
-        QTest::newRow("previous on page 3") << "3" << 3 << "Command2" << "2";
-        QTest::newRow("exit on page 1") << "12" << 1 << "Command1" << "2";
-        QTest::newRow("exit on page 3") << "3" << 3 << "Command1" << "";
+        QTest::addColumn<HelpCase>("row");
+        QTest::newRow("next on page 1 leaves page 3 open") << HelpCase{"31", 1, "Command3", "23"};
+        QTest::newRow("previous on page 2") << HelpCase{"2", 2, "Command2", "1"};
+        QTest::newRow("next on page 2") << HelpCase{"2", 2, "Command3", "3"};
+        QTest::newRow("previous on page 3") << HelpCase{"3", 3, "Command2", "2"};
+        QTest::newRow("exit on page 1") << HelpCase{"12", 1, "Command1", "2"};
+        QTest::newRow("exit on page 3") << HelpCase{"3", 3, "Command1", ""};
     }
 
     void helpNavigation()
     {
-        QFETCH(QString, opened);
-        QFETCH(int, page);
-        QFETCH(QString, button);
-        QFETCH(QString, shown);
-        for (const QChar opening : opened) {
+        QFETCH(HelpCase, row);
+        for (const QChar opening : row.opened) {
             The().Trigger(QByteArray("AtHelp") + opening.toLatin1());
         }
-        The().Click(button.toLatin1(), QByteArray("frmHelp") + QByteArray::number(page));
+        The().Click(row.button, QByteArray("frmHelp") + QByteArray::number(row.page));
         QString pages;
         for (const char* onScreen : {"1", "2", "3"}) {
             pages += The().Visible(QByteArray("frmHelp") + onScreen) ? onScreen : "";
         }
-        QCOMPARE(pages, shown);
+        QCOMPARE(pages, row.shown);
         QVERIFY(The().Visible("frmMain"));
     }
 
-    void texts_data()
-    {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<QString>("text");
-        const auto add = [](const char* window, const char* label, int blanks, const QString& text) {
-            QTest::addRow("%s %s", window, label) << window << label << QString(blanks, QLatin1Char(' ')) + text;
-        };
-        add("frmHelp1", "Label13", 35, "eg for Calgary AB,  use 51.03 for 51 deg 3 min N.");
-        add("frmHelp1", "Label15", 0, QStringLiteral("ANGLE SUN for twi-lite   Pick your favourite twilight: "
-                                                     "Civil = -6°, Nautical = -12°, Astronomical = -18°"));
-        add("frmHelp2", "Label4", 40, "Note that we are ignoring any proper motion here also.");
-        add("frmHelp3", "Label7", 20, "[1967], page 8, by the American Association of Variable Star Observers.");
-        add("frmHelp3", "Label14", 0,
-            "AIR MASS is from Henden and Kaitchuck, Astronomical Photometry, (1982), page 87.");
-        add("frmLoad_location_first", "Label1", 0, "You need to open the location file.");
-        add("frmAbout", "Label1", 0, "Orvexal");
-        add("frmAbout", "Label6", 0, "Version 42a of 2018-06-07");
-        add("frmAbout", "Label7", 0, QString(61, QLatin1Char('-')));
-    }
-
+    // Texts of the design, with their leading blanks.
     void texts()
     {
-        QFETCH(QString, window);
-        QFETCH(QString, label);
-        QFETCH(QString, text);
-        QCOMPARE(The().Text(label.toLatin1(), window.toLatin1()), text);
+        const std::tuple<const char*, const char*, int, QString> texts[] = {
+            {"frmHelp1", "Label13", 35, "eg for Calgary AB,  use 51.03 for 51 deg 3 min N."},
+            {"frmHelp1", "Label15", 0,
+             QStringLiteral("ANGLE SUN for twi-lite   Pick your favourite twilight: "
+                            "Civil = -6°, Nautical = -12°, Astronomical = -18°")},
+            {"frmHelp2", "Label4", 40, "Note that we are ignoring any proper motion here also."},
+            {"frmHelp3", "Label7", 20, "[1967], page 8, by the American Association of Variable Star Observers."},
+            {"frmHelp3", "Label14", 0,
+             "AIR MASS is from Henden and Kaitchuck, Astronomical Photometry, (1982), page 87."},
+            {"frmLoad_location_first", "Label1", 0, "You need to open the location file."},
+            {"frmAbout", "Label1", 0, "Orvexal"},
+            {"frmAbout", "Label6", 0, "Version 42a of 2018-06-07"},
+            {"frmAbout", "Label7", 0, QString(61, QLatin1Char('-'))},
+        };
+        for (const auto& [window, label, blanks, text] : texts) {
+            QCOMPARE(The().Text(label, window), QString(blanks, QLatin1Char(' ')) + text);
+        }
     }
 
     void layout_data()
