@@ -55,7 +55,6 @@ TEST(Twilight, PackingWithTheGuardBeforeScaling)
     EXPECT_EQ(DecimalToPacked(-1.5), -1.3f);
     EXPECT_NEAR(PackedToDecimal(22.080957), 22 + 8 / 60.0 + 9.57 / 3600, 1e-6);
     EXPECT_NEAR(PackedToDecimal(-0.30), -0.5, 1e-12);
-    EXPECT_EQ(DegToRad(57.29577951), 1.0);
 }
 
 }  // namespace
