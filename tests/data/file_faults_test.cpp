@@ -59,19 +59,29 @@ void Place(const std::string& name, const Put& put)
     }
 }
 
-// The most the resident memory grew while step ran, KiB: the peak after it
-// less the resident size before it, so that no growth can hide behind an
-// earlier peak. Reading a line of 50 MB whole would add more than 50,000.
+// A "Name:   N kB" figure of /proc/self/status, KiB.
+long StatusKib(const std::string& name)
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.starts_with(name + ":")) {
+            return std::stol(line.substr(name.size() + 1));
+        }
+    }
+    return -1;
+}
+
+// The most the resident memory grew while step ran, KiB: the peak is reset
+// to the resident size first, so that neither an earlier peak of this
+// process nor one of the process that started it (which getrusage carries
+// over an exec) hides or feigns growth. Reading a line of 50 MB whole would
+// add more than 50,000.
 long PeakGrowthKib(const std::function<void()>& step)
 {
-    long size = 0;
-    long resident = 0;
-    std::ifstream("/proc/self/statm") >> size >> resident;
-    const long before = resident * (sysconf(_SC_PAGESIZE) / 1024);
+    std::ofstream("/proc/self/clear_refs") << "5";
+    const long before = StatusKib("VmRSS");
     step();
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss - before;
+    return StatusKib("VmHWM") - before;
 }
 
 constexpr long kMemoryBoundKib = 4096;
