@@ -101,13 +101,13 @@ struct Program {
     {
         return Find(name, inWindow)->property("text").toString();
     }
-    // The texts of the controls named in "name=text" entries, in that form.
-    QStringList Texts(const QStringList& entries, const char* inWindow = "frmMain") const
+    // The texts of the main window's controls named in "name=text" entries, in that form.
+    QStringList Texts(const QStringList& entries) const
     {
         QStringList texts;
         for (const QString& entry : entries) {
             const QString name = entry.section(QLatin1Char('='), 0, 0);
-            texts << name + QLatin1Char('=') + Text(name.toLatin1(), inWindow);
+            texts << name + QLatin1Char('=') + Text(name.toLatin1());
         }
         return texts;
     }
