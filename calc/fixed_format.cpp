@@ -34,8 +34,9 @@ std::string FormatFixed(double x, Int16 width, Int16 decimals)
     if (frac < decimals) {
         s += std::string(static_cast<std::size_t>(decimals - frac), '0');
     } else {
+        // Rounding a value near the top of the double range can pass it.
         const double p = std::pow(10.0, decimals);
-        s = GeneralTextNoSmallExponent(std::floor(x * p + 0.5) / p);
+        s = GeneralTextNoSmallExponent(FiniteValue(std::floor(x * p + 0.5)) / p);
     }
     const long long diff = width - static_cast<long long>(s.size());
     if (diff >= 0) {
