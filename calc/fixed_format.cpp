@@ -60,7 +60,8 @@ std::string FormatExponent(double x, Int16 width, Int16 decimals)
         s = "." + std::string(static_cast<std::size_t>(decimals), '0') + "D+00";
     } else {
         const Int16 e = ToInt16(std::floor(std::log(std::fabs(x)) / std::log(10.0)) + 1);
-        const double m = x / std::pow(10.0, e);
+        // 10^e passes the double range for the largest values (e = 309).
+        const double m = x / FiniteValue(std::pow(10.0, e));
         const Int16 mantissaWidth = Narrow16(decimals + 2);
         s = FormatFixed(m, mantissaWidth, decimals) + (e < 0 ? "D-" : "D+")
             + PadLeft(Narrow16(std::abs(e)), 2, "0");

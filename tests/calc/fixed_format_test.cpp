@@ -59,11 +59,14 @@ struct OverflowCase {
 };
 
 // Found by fuzzing: arithmetic beyond the double range showed as " in" (the
-// first characters of "inf"); it is an overflow, as any other in the pass.
+// first characters of "inf") or as a zero mantissa, " 0.00000D+309"; it is
+// an overflow, as any other in the pass.
 TEST(FormatFixed, ArithmeticBeyondTheDoubleRangeIsAnOverflow)
 {
     const OverflowCase cases[] = {
         {FormatFixed, 8.371929392162358e+298, 3, 19},  // the rounding's x * 10^19
+        {FormatExponent, -1.7836484429444824e+308, 12, 8},  // 10^309 for the mantissa
+        {FormatFixed, 1e308, 7, 1},                         // through its exponent form
     };
     for (const auto& c : cases) {
         try {
