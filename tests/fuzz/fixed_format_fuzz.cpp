@@ -2,7 +2,8 @@
 // decimals. Input: one byte for the width, one for the decimals, eight for
 // the value.
 //
-// Either call gives a text or an arithmetic fault. For a finite value the
+// Either call gives a text or an arithmetic fault, for a finite value only
+// an overflow near the top of the double range. For a finite value the
 // text holds only a sign, digits, a point and the exponent letters (never
 // "nan" or "inf"), and has its designed length: FormatFixed exactly `width`
 // characters unless it falls back to the exponent form, which is right-
@@ -12,6 +13,7 @@
 // shows a mantissa that is not zero (its magnitude is 0.1 to 1).
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "calc/fixed_format.h"
 #include "fuzz_support.h"
@@ -23,6 +25,7 @@ constexpr int kMaxWidth = 30;
 constexpr int kMaxDecimals = 20;
 constexpr int kFrame = 6;               // sign position, point, "D", sign, two digits
 constexpr double kExponentZero = 1e-16;  // at or below it the mantissa is zero
+constexpr double kOverflowFloor = std::numeric_limits<double>::max() / 1e20;  // x * 10^20 fits below
 
 void RequireWellFormed(const std::string& text, std::size_t width)
 {
@@ -66,8 +69,11 @@ void Run(std::string (*format)(double, Int16, Int16), double x, int width, int d
             RequireWellFormed(text, static_cast<std::size_t>(width));
             check(x, width, decimals, text);
         }
-    } catch (const ArithmeticFault&) {
-        // a designed outcome
+    } catch (const ArithmeticFault& fault) {
+        // Only the rounding's x * 10^decimals or the exponent form's 10^e can
+        // pass the double range, and only for values near its top.
+        Require(!std::isfinite(x) || (fault.Kind() == FaultKind::Overflow && std::fabs(x) > kOverflowFloor),
+                "a finite value faults only by overflow, near the top of the range");
     }
 }
 
