@@ -95,9 +95,8 @@ void CheckFloatingFaults()
     throw ArithmeticFault(FaultKind::InvalidArgument);
 }
 
-double CheckedValue(double value)
+double FiniteValue(double value)
 {
-    CheckFloatingFaults();
     if (std::isinf(value)) {
         throw ArithmeticFault(FaultKind::Overflow);
     }
@@ -105,6 +104,12 @@ double CheckedValue(double value)
         throw ArithmeticFault(FaultKind::InvalidArgument);
     }
     return value;
+}
+
+double CheckedValue(double value)
+{
+    CheckFloatingFaults();
+    return FiniteValue(value);
 }
 
 }  // namespace orvexal

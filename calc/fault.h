@@ -56,9 +56,14 @@ double Quotient(double numerator, double divisor);
 // them when it starts and checks them before every field it writes.
 void ClearFloatingFaults();
 
+// The value when it is finite; an infinity is an overflow, a NaN an invalid
+// argument. The faults the hardware recorded are not looked at, so this
+// serves where a value must be finite outside a pass's checkpoints.
+double FiniteValue(double value);
+
 // Raises the fault recorded since the last clear or check, if any, and clears
 // the record. A value that is not finite is a fault even when nothing was
-// recorded (an infinity is an overflow, a NaN an invalid argument).
+// recorded (FiniteValue).
 double CheckedValue(double value);
 void CheckFloatingFaults();
 

@@ -34,8 +34,9 @@ std::string FormatFixed(double x, Int16 width, Int16 decimals)
     if (frac < decimals) {
         s += std::string(static_cast<std::size_t>(decimals - frac), '0');
     } else {
+        // Rounding a value near the top of the double range can pass it.
         const double p = std::pow(10.0, decimals);
-        s = GeneralTextNoSmallExponent(std::floor(x * p + 0.5) / p);
+        s = GeneralTextNoSmallExponent(FiniteValue(std::floor(x * p + 0.5)) / p);
     }
     const long long diff = width - static_cast<long long>(s.size());
     if (diff >= 0) {
@@ -59,7 +60,8 @@ std::string FormatExponent(double x, Int16 width, Int16 decimals)
         s = "." + std::string(static_cast<std::size_t>(decimals), '0') + "D+00";
     } else {
         const Int16 e = ToInt16(std::floor(std::log(std::fabs(x)) / std::log(10.0)) + 1);
-        const double m = x / std::pow(10.0, e);
+        // 10^e passes the double range for the largest values (e = 309).
+        const double m = x / FiniteValue(std::pow(10.0, e));
         const Int16 mantissaWidth = Narrow16(decimals + 2);
         s = FormatFixed(m, mantissaWidth, decimals) + (e < 0 ? "D-" : "D+")
             + PadLeft(Narrow16(std::abs(e)), 2, "0");

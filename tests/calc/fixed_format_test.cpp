@@ -51,6 +51,33 @@ TEST(FormatExponent, NarrowWidthStillEnds)
     EXPECT_EQ(FormatExponent(0.5, 2, 2), " 1D+00");
 }
 
+struct OverflowCase {
+    std::string (*format)(double, Int16, Int16);
+    double x;
+    int width;
+    int decimals;
+};
+
+// Found by fuzzing: arithmetic beyond the double range showed as " in" (the
+// first characters of "inf") or as a zero mantissa, " 0.00000D+309"; it is
+// an overflow, as any other in the pass.
+TEST(FormatFixed, ArithmeticBeyondTheDoubleRangeIsAnOverflow)
+{
+    const OverflowCase cases[] = {
+        {FormatFixed, 8.371929392162358e+298, 3, 19},  // the rounding's x * 10^19
+        {FormatExponent, -1.7836484429444824e+308, 12, 8},  // 10^309 for the mantissa
+        {FormatFixed, 1e308, 7, 1},                         // through its exponent form
+    };
+    for (const auto& c : cases) {
+        try {
+            const std::string text = c.format(c.x, static_cast<Int16>(c.width), static_cast<Int16>(c.decimals));
+            ADD_FAILURE() << c.x << " gave \"" << text << '"';
+        } catch (const ArithmeticFault& fault) {
+            EXPECT_EQ(fault.Kind(), FaultKind::Overflow) << c.x;
+        }
+    }
+}
+
 TEST(PadLeft, PadsToWidth)
 {
     EXPECT_EQ(PadLeft(5, 2, "0"), "05");
