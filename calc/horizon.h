@@ -25,8 +25,11 @@ public:
 // time (hours), the target's place (radians) and the latitude (decimal
 // degrees, positive north). Each result is handed to the sink as soon as it
 // is computed, so a fault in a later step leaves the earlier ones shown.
-// A target exactly on the horizon (air mass) or exactly at the zenith
-// (azimuth) is a division by zero.
+// Above a true altitude of about 4 degrees the refraction and air mass are
+// the tan-series and secant-series of the classical tables; nearer the
+// horizon Saemundsson's refraction and Young's air mass, which hold down to
+// it. Below the horizon no refraction is added and the air mass is 1 / cos z,
+// negative. The azimuth of a target exactly at the zenith is shown as 0.
 void HorizonCoordinates(double lst, double newRa, double newDec, double latitude,
                         HorizonSink& sink);
 
