@@ -1,6 +1,7 @@
 #include "astro/twilight.h"
 
 #include <cmath>
+#include <optional>
 
 #include "astro/sidereal_time.h"
 #include "calc/packed.h"
@@ -24,6 +25,16 @@ constexpr double kDuskLate = 1.0 / 24;
 // Twelve halvings of the nine-hour window leave 9 h / 4096 = 7.91 s.
 constexpr int kHalvings = 12;
 
+// Sidereal days per solar day: the Sun's hour angle (with the Sun held at
+// one place) turns this much faster than the clock.
+constexpr double kSiderealRate = 1.00273790935;
+
+// Half a sidereal day, in days: from the Sun's upper to its lower
+// culmination.
+constexpr double kHalfSiderealDay = 0.5 / kSiderealRate;
+
+constexpr double kHoursPerHalfDay = 12;
+
 constexpr double kHoursPerDay = 24;
 constexpr double kDegreesPerHour = 15;
 
@@ -34,31 +45,92 @@ struct SunForSearch {
     double dec;        // degrees
 };
 
+double HourAngle(const SunForSearch& sun, double t)
+{
+    return LocalSiderealTime(t, sun.longitude) - sun.ra;
+}
+
 // Sine of the Sun's altitude at the trial JD t.
 double SineAltitude(const SunForSearch& sun, double t)
 {
-    const double h = LocalSiderealTime(t, sun.longitude) - sun.ra;
     return std::sin(DegToRad(sun.dec)) * std::sin(DegToRad(sun.latitude))
            + (std::cos(DegToRad(sun.latitude)) * std::cos(DegToRad(sun.dec)))
-                 * std::cos(DegToRad(kDegreesPerHour * h));
+                 * std::cos(DegToRad(kDegreesPerHour * HourAngle(sun, t)));
 }
 
-// Bisection of the window [a, b]; `stillEarly` tells from the sine of the
-// altitude at the midpoint whether the crossing lies later. The answer is
-// the last midpoint, not the centre of the final interval.
-template <typename StillEarly>
-double Bisect(const SunForSearch& sun, double a, double b, StillEarly stillEarly)
+// Whether the Sun, held at its place, crosses the altitude whose sine is s0
+// at all in a day: its altitude swings between the sines P - Q (lower
+// culmination) and P + Q (upper culmination).
+bool CrossesInADay(const SunForSearch& sun, double s0)
+{
+    const double p = std::sin(DegToRad(sun.dec)) * std::sin(DegToRad(sun.latitude));
+    const double q = std::cos(DegToRad(sun.latitude)) * std::cos(DegToRad(sun.dec));
+    return q > 0 && p - q <= s0 && p + q >= s0;
+}
+
+// The Sun's lower culmination nearest local midnight jd0: its hour angle
+// there is 12 h, reached after 12 - H(jd0) sidereal hours, taken in
+// (-12, 12].
+double LowerCulmination(const SunForSearch& sun, double jd0)
+{
+    double r = kHoursPerHalfDay - HourAngle(sun, jd0);
+    r -= kHoursPerDay * std::ceil((r - kHoursPerHalfDay) / kHoursPerDay);
+    return jd0 + r / kHoursPerDay / kSiderealRate;
+}
+
+// A search: its designed window, in days from local midnight jd0, and the
+// way the Sun moves through h0.
+struct Search {
+    double early;
+    double late;
+    bool rising;
+};
+
+constexpr Search kDawn{kDawnEarly, kDawnLate, true};
+constexpr Search kDusk{kDuskEarly, kDuskLate, false};
+
+// Whether the Sun, at the sine of its altitude, has still to cross s0.
+bool StillEarly(const Search& search, double sineAltitude, double s0)
+{
+    return search.rising ? sineAltitude < s0 : sineAltitude > s0;
+}
+
+// Bisection of [a, b] for the crossing. The answer is the last midpoint,
+// not the centre of the final interval; when the midpoint is exactly at
+// s0 the late end moves.
+double Bisect(const SunForSearch& sun, const Search& search, double s0, double a, double b)
 {
     double m = 0;
     for (int i = 0; i < kHalvings; ++i) {
         m = (b + a) / 2;
-        if (stillEarly(SineAltitude(sun, m))) {
+        if (StillEarly(search, SineAltitude(sun, m), s0)) {
             a = m;
         } else {
             b = m;
         }
     }
     return m;
+}
+
+// The JD of the crossing, or none when the Sun stays on one side of h0 all
+// day. The designed window is searched when it holds the crossing; when it
+// does not (high latitudes, deep twilights) the half sidereal day between
+// the Sun's culminations on that side of the lower culmination nearest jd0,
+// which always holds it.
+std::optional<double> Crossing(const SunForSearch& sun, const Search& search, double h0, double jd0)
+{
+    const double s0 = std::sin(DegToRad(h0));
+    if (!CrossesInADay(sun, s0)) {
+        return std::nullopt;
+    }
+    double a = jd0 + search.early;
+    double b = jd0 + search.late;
+    if (!StillEarly(search, SineAltitude(sun, a), s0) || StillEarly(search, SineAltitude(sun, b), s0)) {
+        const double lower = LowerCulmination(sun, jd0);
+        a = search.rising ? lower : lower - kHalfSiderealDay;
+        b = search.rising ? lower + kHalfSiderealDay : lower;
+    }
+    return Bisect(sun, search, s0, a, b);
 }
 
 SunForSearch Prepare(double longitude, double latitude, float sunRA, float sunDec)
@@ -93,22 +165,24 @@ double DegToRad(double x)
     return x / kDegreesPerRadian;
 }
 
-float DawnTime(double longitude, double latitude, double h0, double jd0, float sunRA, float sunDec)
+std::optional<float> DawnTime(double longitude, double latitude, double h0, double jd0, float sunRA,
+                              float sunDec)
 {
-    const SunForSearch sun = Prepare(longitude, latitude, sunRA, sunDec);
-    const double s0 = std::sin(DegToRad(h0));
-    const double m = Bisect(sun, jd0 + kDawnEarly, jd0 + kDawnLate,
-                            [s0](double sineAltitude) { return sineAltitude < s0; });
-    return DecimalToPacked((m - jd0) * kHoursPerDay);
+    const auto m = Crossing(Prepare(longitude, latitude, sunRA, sunDec), kDawn, h0, jd0);
+    if (!m) {
+        return std::nullopt;
+    }
+    return DecimalToPacked((*m - jd0) * kHoursPerDay);
 }
 
-float DuskTime(double longitude, double latitude, double h0, double jd0, float sunRA, float sunDec)
+std::optional<float> DuskTime(double longitude, double latitude, double h0, double jd0, float sunRA,
+                              float sunDec)
 {
-    const SunForSearch sun = Prepare(longitude, latitude, sunRA, sunDec);
-    const double s0 = std::sin(DegToRad(h0));
-    const double m = Bisect(sun, jd0 + kDuskEarly, jd0 + kDuskLate,
-                            [s0](double sineAltitude) { return sineAltitude > s0; });
-    return DecimalToPacked(kHoursPerDay - (jd0 - m) * kHoursPerDay);
+    const auto m = Crossing(Prepare(longitude, latitude, sunRA, sunDec), kDusk, h0, jd0);
+    if (!m) {
+        return std::nullopt;
+    }
+    return DecimalToPacked(kHoursPerDay - (jd0 - *m) * kHoursPerDay);
 }
 
 }  // namespace orvexal

@@ -21,7 +21,7 @@ struct TwilightCase {
     double dawnPacked;
 };
 
-TEST(Twilight, DefaultSiteAndTheNoCrossingEnds)
+TEST(Twilight, DefaultSiteInsideTheDesignedWindows)
 {
     const double june = 2458271.75;
     const double juneMidnight = 2458271.5 + 8 / 24.0;
@@ -30,16 +30,13 @@ TEST(Twilight, DefaultSiteAndTheNoCrossingEnds)
     const TwilightCase cases[] = {
         {june, juneMidnight, -10, " 22.1051", " 2.04351", 22.105127, 2.043510},
         {december, decemberMidnight, -10, " 17.0634", " 6.51276", 17.063463, 6.512760},
-        // Sun never that high, or never that low: each search runs to an end.
-        {december, decemberMidnight, 30, " 16.0007", " 8.59520", 16.000791, 8.595209},
-        {june, juneMidnight, -18, " 24.5952", " .000791", 24.595209, 0.000791},
     };
     // The field keeps the first 8 characters of the single text.
     for (const auto& c : cases) {
         const float ra = SunRightAscension(c.jd);
         const float dec = SunDeclination(c.jd);
-        const float dusk = DuskTime(kLongitude, kLatitude, c.h0, c.jd0, ra, dec);
-        const float dawn = DawnTime(kLongitude, kLatitude, c.h0, c.jd0, ra, dec);
+        const float dusk = DuskTime(kLongitude, kLatitude, c.h0, c.jd0, ra, dec).value();
+        const float dawn = DawnTime(kLongitude, kLatitude, c.h0, c.jd0, ra, dec).value();
         EXPECT_NEAR(dusk, c.duskPacked, 2e-6);
         EXPECT_NEAR(dawn, c.dawnPacked, 2e-6);
         EXPECT_EQ(FirstChars(GeneralText(dusk), 8), c.dusk);
