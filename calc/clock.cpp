@@ -1,16 +1,43 @@
 #include "calc/clock.h"
 
-#include <ctime>
+#include <chrono>
+#include <cmath>
 
 namespace orvexal {
+namespace {
 
-LocalDateTime SystemLocalTime()
+constexpr double kSecondsPerHour = 3600;
+
+using Seconds = std::chrono::sys_seconds;
+
+Seconds InstantOf(const DateTime& t)
 {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-            local.tm_hour, local.tm_min, local.tm_sec};
+    using namespace std::chrono;
+    const sys_days date{year{t.year} / t.month / t.day};
+    return date + hours{t.hour} + minutes{t.minute} + seconds{t.second};
+}
+
+DateTime DateTimeOf(Seconds instant)
+{
+    using namespace std::chrono;
+    const sys_days date = floor<days>(instant);
+    const year_month_day ymd{date};
+    const hh_mm_ss time{instant - date};
+    return {int(ymd.year()), int(unsigned(ymd.month())), int(unsigned(ymd.day())),
+            int(time.hours().count()), int(time.minutes().count()), int(time.seconds().count())};
+}
+
+}  // namespace
+
+DateTime SystemUtcTime()
+{
+    return DateTimeOf(std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
+}
+
+DateTime ZoneTime(const DateTime& utc, double zoneHours)
+{
+    const std::chrono::seconds offset{std::llround(zoneHours * kSecondsPerHour)};
+    return DateTimeOf(InstantOf(utc) - offset);
 }
 
 }  // namespace orvexal

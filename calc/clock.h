@@ -1,12 +1,14 @@
-// The system clock as the calculation sees it: local calendar date and local
-// time of day to the second. Injected, so that tests can fix "now".
+// The system clock as the calculation sees it: the current instant in
+// universal time, to the second, and its reading on a site's zone clock.
+// Injected, so that tests can fix "now".
 #pragma once
 
 #include <functional>
 
 namespace orvexal {
 
-struct LocalDateTime {
+// A civil date and time of day to the second (proleptic Gregorian calendar).
+struct DateTime {
     int year = 0;
     int month = 0;
     int day = 0;
@@ -15,9 +17,16 @@ struct LocalDateTime {
     int second = 0;
 };
 
-using Clock = std::function<LocalDateTime()>;
+// Gives the current instant in universal time (UTC).
+using Clock = std::function<DateTime()>;
 
-// The local date and time of the machine.
-LocalDateTime SystemLocalTime();
+// The machine's clock, in UTC: independent of the computer's own time zone
+// and summer time.
+DateTime SystemUtcTime();
+
+// The universal instant `utc` as read on the clock of a zone `zoneHours`
+// west of Greenwich (local = UT - zone), to the nearest second; fractional
+// zones such as India's -5.5 and Nepal's -5.75 are exact.
+DateTime ZoneTime(const DateTime& utc, double zoneHours);
 
 }  // namespace orvexal

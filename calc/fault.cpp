@@ -77,22 +77,27 @@ void ClearFloatingFaults()
     std::feclearexcept(FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID);
 }
 
-void CheckFloatingFaults()
+std::optional<FaultKind> RecordedFloatingFault()
 {
     const int raised = std::fetestexcept(FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID);
     if (raised == 0) {
-        return;
+        return std::nullopt;
     }
-    ClearFloatingFaults();
-    // An invalid operation usually follows an infinity made by one of the
-    // other two, so those name the fault first.
     if (raised & FE_DIVBYZERO) {
-        throw ArithmeticFault(FaultKind::DivisionByZero);
+        return FaultKind::DivisionByZero;
     }
     if (raised & FE_OVERFLOW) {
-        throw ArithmeticFault(FaultKind::Overflow);
+        return FaultKind::Overflow;
     }
-    throw ArithmeticFault(FaultKind::InvalidArgument);
+    return FaultKind::InvalidArgument;
+}
+
+void CheckFloatingFaults()
+{
+    if (const auto fault = RecordedFloatingFault()) {
+        ClearFloatingFaults();
+        throw ArithmeticFault(*fault);
+    }
 }
 
 double FiniteValue(double value)

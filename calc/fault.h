@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 
 namespace orvexal {
@@ -60,6 +61,11 @@ void ClearFloatingFaults();
 // argument. The faults the hardware recorded are not looked at, so this
 // serves where a value must be finite outside a pass's checkpoints.
 double FiniteValue(double value);
+
+// The fault the hardware recorded since the last clear, if any (a division
+// by zero or an overflow before an invalid operation, which usually follows
+// from the infinity they made).
+std::optional<FaultKind> RecordedFloatingFault();
 
 // Raises the fault recorded since the last clear or check, if any, and clears
 // the record. A value that is not finite is a fault even when nothing was

@@ -17,6 +17,11 @@
 namespace orvexal {
 namespace {
 
+constexpr double kHoursPerDay = 24;
+
+// Dusk and dawn when the Sun does not cross the twilight altitude that day.
+constexpr const char* kNoTwilight = "none";
+
 // Days in the year of the epoch of date (the tropical year).
 constexpr double kTropicalYear = 365.2422;
 
@@ -118,13 +123,17 @@ private:
         return number;
     }
 
-    // Steps 1 to 3: longitude, latitude, time zone (a whole number of hours,
-    // halves to the even neighbour).
+    // Longitude, latitude and time zone. The zone keeps any fraction of an
+    // hour (India -5.5, Nepal -5.75): the calendar arithmetic takes its
+    // nearest whole hour (halves to the even neighbour, 16-bit), and the
+    // rest is added to the Julian Dates.
     void ReadSite()
     {
         longitude_ = ReadPackedField(Field::Text2);
         latitude_ = ReadPackedField(Field::Text3);
-        zone_ = ToInt16(LeadingNumber(Text(Field::Text4)));
+        zone_ = LeadingNumber(Text(Field::Text4));
+        zoneHours_ = ToInt16(zone_);
+        zoneFraction_ = zone_ - zoneHours_;
         Write(Field::Text4, PlainText(zone_));
     }
 
@@ -147,9 +156,10 @@ private:
         second_ = time.seconds;
     }
 
+    // The present instant as read on the site's zone clock.
     void WriteClockDateAndTime()
     {
-        const LocalDateTime now = clock_();
+        const DateTime now = ZoneTime(clock_(), zone_);
         Write(Field::Text5, ZeroPadded(now.year, 4) + "." + ZeroPadded(now.month, 2) + ZeroPadded(now.day, 2));
         Write(Field::Text6, ZeroPadded(now.hour, 2) + "." + ZeroPadded(now.minute, 2) + ZeroPadded(now.second, 2));
     }
@@ -158,7 +168,7 @@ private:
     // then the month ends and February of the (possibly changed) year.
     void NormaliseUniversalDate()
     {
-        utHour_ = Narrow16(hour_ + zone_);
+        utHour_ = Narrow16(hour_ + zoneHours_);
         if (utHour_ > 24) {
             utHour_ = Narrow16(utHour_ - 24);
             day_ = Narrow16(day_ + 1);
@@ -204,6 +214,7 @@ private:
         Int16 firstDay = 1;
         ComputeJulianDate(year_, 1, firstDay, 0, 0, 0, yearStart_);
         ComputeJulianDate(year_, month_, day_, utHour_, minute_, second_, jd_);
+        jd_ += zoneFraction_ / kHoursPerDay;
         const std::string text = GeneralText(CheckedValue(jd_));
         Write(Field::Text13, text.substr(0, 1) + text.substr(1, kJulianDateChars));
     }
@@ -310,11 +321,16 @@ private:
     // date the pass holds.
     void ShowTwilight()
     {
-        const double jd0 = JulianDateOf(year_, month_, day_, zone_, 0, 0);
-        const float dusk = DuskTime(longitude_, latitude_, twilight_, jd0, sun_.SunRA, sun_.SunDec);
-        Write(Field::Text25, FirstChars(SingleText(dusk), kSunChars));
-        const float dawn = DawnTime(longitude_, latitude_, twilight_, jd0, sun_.SunRA, sun_.SunDec);
-        Write(Field::Text26, FirstChars(SingleText(dawn), kSunChars));
+        const double jd0 = JulianDateOf(year_, month_, day_, zoneHours_, 0, 0) + zoneFraction_ / kHoursPerDay;
+        const auto dusk = DuskTime(longitude_, latitude_, twilight_, jd0, sun_.SunRA, sun_.SunDec);
+        Write(Field::Text25, TwilightText(dusk));
+        const auto dawn = DawnTime(longitude_, latitude_, twilight_, jd0, sun_.SunRA, sun_.SunDec);
+        Write(Field::Text26, TwilightText(dawn));
+    }
+
+    static std::string TwilightText(std::optional<float> time)
+    {
+        return time ? FirstChars(SingleText(*time), kSunChars) : std::string(kNoTwilight);
     }
 
     FieldTexts& fields_;
@@ -324,7 +340,9 @@ private:
 
     double longitude_ = 0;
     double latitude_ = 0;
-    Int16 zone_ = 0;
+    double zone_ = 0;        // hours west of Greenwich, as typed
+    Int16 zoneHours_ = 0;    // its nearest whole hour
+    double zoneFraction_ = 0;
     Int16 year_ = 0;
     Int16 month_ = 0;
     Int16 day_ = 0;
@@ -354,8 +372,12 @@ std::optional<FaultKind> CalculatePass(FieldTexts& fields, const ConstellationTa
     try {
         Pass(fields, constellations, sun, clock).Run();
     } catch (const ArithmeticFault& fault) {
+        // A fault the hardware recorded since the last checkpoint came from
+        // arithmetic done before the check that threw (an overflow whose
+        // infinity later turned into a NaN), so it names the end.
+        const std::optional<FaultKind> earlier = RecordedFloatingFault();
         ClearFloatingFaults();
-        return fault.Kind();
+        return earlier.value_or(fault.Kind());
     }
     return std::nullopt;
 }

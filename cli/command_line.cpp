@@ -36,7 +36,7 @@ std::optional<Field> FieldOfOption(const std::string& name)
     return std::nullopt;
 }
 
-bool DaysFitMonth(const LocalDateTime& t)
+bool DaysFitMonth(const DateTime& t)
 {
     constexpr std::array<int, 12> kDays{31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     return t.month >= 1 && t.month <= 12 && t.day >= 1 && t.day <= kDays[t.month - 1];
@@ -44,9 +44,12 @@ bool DaysFitMonth(const LocalDateTime& t)
 
 }  // namespace
 
-std::optional<LocalDateTime> ParseNow(const std::string& text)
+std::optional<DateTime> ParseNow(std::string text)
 {
     constexpr std::string_view kForm = "dddd-dd-dd dd:dd:dd";  // d: a digit
+    if (text.size() == kForm.size() + 1 && text.back() == 'Z') {
+        text.pop_back();  // ISO 8601's mark of universal time
+    }
     if (text.size() != kForm.size()) {
         return std::nullopt;
     }
@@ -59,8 +62,8 @@ std::optional<LocalDateTime> ParseNow(const std::string& text)
     const auto number = [&text](std::size_t at, std::size_t length) {
         return std::stoi(text.substr(at, length));
     };
-    const LocalDateTime t{number(0, 4), number(5, 2), number(8, 2),
-                          number(11, 2), number(14, 2), number(17, 2)};
+    const DateTime t{number(0, 4), number(5, 2), number(8, 2),
+                     number(11, 2), number(14, 2), number(17, 2)};
     const bool validTime = t.hour <= 23 && t.minute <= 59 && t.second <= 59;
     if (!validTime || !DaysFitMonth(t)) {
         return std::nullopt;
@@ -94,7 +97,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args)
         } else if (name == "--constellations") {
             line.constellationFile = value;
         } else if (!(line.now = ParseNow(value))) {
-            throw std::invalid_argument("--now wants \"YYYY-MM-DD HH:MM:SS\", not '" + value + "'");
+            throw std::invalid_argument("--now wants \"YYYY-MM-DD HH:MM:SS\" in UTC, not '" + value + "'");
         }
     }
     return line;
@@ -121,8 +124,10 @@ window's designed texts.
   --new-epoch T     NEW EPOCH (0=date), years              (2000.0)
   --twilight T      Sun altitude defining twilight, deg    (-10)
   --now "YYYY-MM-DD HH:MM:SS"
-                    the local date and time used for a date of 0
-                    (default: the system clock)
+                    the present instant in universal time (UTC; a
+                    trailing "Z" is allowed), used for a date of 0: the
+                    date and time fields get it on the site's zone clock,
+                    UT minus the zone (default: the system clock)
   --constellations FILE
                     the constellation boundary file (default: Constell.dat
                     in the working folder or, when the folder has none, the

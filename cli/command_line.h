@@ -15,7 +15,7 @@ struct CommandLine {
     bool help = false;
     bool batch = false;
     std::map<Field, std::string> typed;      // texts given for input fields
-    std::optional<LocalDateTime> now;        // the clock fixed by --now
+    std::optional<DateTime> now;             // the UTC instant fixed by --now
     std::optional<std::string> constellationFile;  // named by --constellations
 };
 
@@ -24,9 +24,10 @@ struct CommandLine {
 // missing value or a malformed --now.
 CommandLine ParseCommandLine(const std::vector<std::string>& args);
 
-// "YYYY-MM-DD HH:MM:SS" as a local date and time, or nothing when the text
-// is not exactly in that form with a valid date and time of day.
-std::optional<LocalDateTime> ParseNow(const std::string& text);
+// "YYYY-MM-DD HH:MM:SS" (a trailing "Z" allowed) as a UTC date and time, or
+// nothing when the text is not exactly in that form with a valid date and
+// time of day.
+std::optional<DateTime> ParseNow(std::string text);
 
 // The --help text.
 std::string UsageText();

@@ -92,7 +92,7 @@ int main(int argc, char** argv)
         std::cerr << "orvexal-calc: the constellation file '" << constellationFile
                   << "' could not be read; the constellation field stays empty\n";
     }
-    const Clock clock = line.now ? Clock([now = *line.now] { return now; }) : Clock(SystemLocalTime);
+    const Clock clock = line.now ? Clock([now = *line.now] { return now; }) : Clock(SystemUtcTime);
     if (line.batch) {
         std::ios::sync_with_stdio(false);
         RunBatch(std::cin, std::cout, std::cerr, state, clock);

@@ -10,7 +10,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     orvexal::AppState state;
-    orvexal::MainWindow window(state, orvexal::SystemLocalTime);
+    orvexal::MainWindow window(state, orvexal::SystemUtcTime);
     window.show();
     return app.exec();
 }

@@ -8,7 +8,7 @@ namespace {
 
 using namespace orvexal;
 
-LocalDateTime FixedNow() { return {2026, 12, 5, 4, 48, 49}; }
+DateTime FixedNow() { return {2026, 12, 5, 12, 48, 49}; }
 
 ConstellationTables ShippedTables()
 {

@@ -26,7 +26,7 @@ namespace {
 constexpr Field kTyped[] = {Field::Text2, Field::Text3, Field::Text4, Field::Text5, Field::Text6,
                             Field::Text7, Field::Text8, Field::Text9, Field::Text10, Field::Text27};
 
-LocalDateTime FixedNow() { return {2026, 12, 5, 4, 48, 49}; }
+DateTime FixedNow() { return {2026, 12, 5, 12, 48, 49}; }
 
 // Field texts that check every text the pass writes.
 class CheckedFields : public FieldTable {

@@ -15,7 +15,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
     orvexal::AppState state;
-    orvexal::MainWindow window(state, orvexal::SystemLocalTime);
+    orvexal::MainWindow window(state, orvexal::SystemUtcTime);
     const auto save = [&folder](QWidget* shown) {
         QApplication::processEvents();
         shown->grab().save(folder.filePath(shown->objectName() + QStringLiteral(".png")));

@@ -82,7 +82,7 @@ struct MessageBoxes {
 };
 
 // 2026-12-05 04:48:49, the clock of every test.
-const Clock kFixedNow = [] { return LocalDateTime{2026, 12, 5, 4, 48, 49}; };
+const Clock kFixedNow = [] { return DateTime{2026, 12, 5, 12, 48, 49}; };
 
 // The program as main() makes it, started in the working folder, its main
 // window shown. Controls are found by name in a window found by name.
@@ -312,9 +312,6 @@ private slots:
         QTest::newRow("latitude beyond the double range") << CalculateCase{
             {"Text2=122.50514abc", "Text3=1e400"}, {"Text2=122.50514", "Text3=1e400", "Text5=0", "Text13=0"},
             "Overflow"};
-        QTest::newRow("target at the pole seen from the pole") << CalculateCase{
-            {"Text3=90", "Text8=90", "Text5=2024.0101"}, {"Text13= 2460311.58052", "Text11=11.11111", "Text26=0"},
-            "Division by zero"};
     }
 
     // Besides the texts given, every field of the window holds what the pass
