@@ -8,9 +8,6 @@
 namespace orvexal {
 namespace {
 
-// pi as the quadrant angle carries it.
-constexpr double kPi = 3.14159265358959;
-
 // Galactic component i (rows: toward the centre, toward longitude 90 degrees,
 // toward the north galactic pole) from equatorial component j (columns:
 // toward RA 0, toward RA 6 h, toward the north pole), equinox 2000.0.
@@ -22,7 +19,7 @@ constexpr std::array<std::array<double, 3>, 3> kEquatorialToGalactic{{
 
 }  // namespace
 
-void GalacticCoordinates(double ra, double dec, double& l, double& b)
+GalacticPlace GalacticCoordinates(double ra, double dec)
 {
     const std::array<double, 3> e{std::cos(ra) * std::cos(dec), std::sin(ra) * std::cos(dec),
                                   std::sin(dec)};
@@ -33,12 +30,12 @@ void GalacticCoordinates(double ra, double dec, double& l, double& b)
             g[i] = e[j] * kEquatorialToGalactic[i][j] + g[i];
         }
     }
-    l = QuadrantAngle(g[0], g[1]);
     const double rho = std::sqrt(std::pow(g[0], 2.0) + std::pow(g[1], 2.0));
-    b = QuadrantAngle(rho, g[2]);
-    if (b > kPi) {
-        b = b - 2 * kPi;  // southern latitudes negative
+    double b = QuadrantAngle(rho, g[2]);
+    if (b > kQuadrantTurn.half) {
+        b = b - 2 * kQuadrantTurn.half;  // southern latitudes negative
     }
+    return {QuadrantAngle(g[0], g[1]), b};
 }
 
 }  // namespace orvexal

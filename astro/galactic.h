@@ -7,8 +7,14 @@
 namespace orvexal {
 
 // Galactic longitude l (0 up to 6.28318530717918) and latitude b
-// (-pi/2..+pi/2), radians, from ra and dec of equinox 2000.0, radians.
-// The galactic centre comes out just above 0; southern latitudes negative.
-void GalacticCoordinates(double ra, double dec, double& l, double& b);
+// (-pi/2..+pi/2), radians.
+struct GalacticPlace {
+    double l = 0;
+    double b = 0;
+};
+
+// The galactic place of ra and dec of equinox 2000.0, radians. The galactic
+// centre comes out just above 0; southern latitudes negative.
+GalacticPlace GalacticCoordinates(double ra, double dec);
 
 }  // namespace orvexal

@@ -33,8 +33,8 @@ long long DaysBeforeMonth(Int16 marchMonth)
 
 }  // namespace
 
-void ComputeJulianDate(Int16 year, Int16 month, Int16& day, Int16 hour, Int16 minute,
-                       float second, double& jd)
+DatedJulianDate ComputeJulianDate(Int16 year, Int16 month, Int16 day, Int16 hour, Int16 minute,
+                                  float second)
 {
     const bool early = month < 3;
     const Int16 marchMonth = early ? Narrow16(month + 9) : Narrow16(month - 3);
@@ -45,22 +45,21 @@ void ComputeJulianDate(Int16 year, Int16 month, Int16& day, Int16 hour, Int16 mi
     const std::int32_t r = Narrow32((shifted % 100) * kFourYears / 4);
     const std::int32_t k = Narrow32(DaysBeforeMonth(marchMonth) + day);
     std::int32_t n = Narrow32(q * kGregorianFourCenturies / 4 + kGregorianOffset + r + k);
-    jd = (t / 24 + n) - kNoon;
+    const double jd = (t / 24 + n) - kNoon;
     if (jd < kGregorianStart) {
         if (year == 1582 && month == 10 && day > 4) {
             day = 4;
         }
         n = Narrow32(q * kJulianFourCenturies / 4 + kJulianOffset + r + DaysBeforeMonth(marchMonth)
                      + day);
-        jd = (t / 24 + n) - kNoon;
+        return {(t / 24 + n) - kNoon, day};
     }
+    return {jd, day};
 }
 
-double JulianDateOf(Int16 year, Int16 month, Int16& day, Int16 hour, Int16 minute, float second)
+double JulianDateOf(Int16 year, Int16 month, Int16 day, Int16 hour, Int16 minute, float second)
 {
-    double jd = 0;
-    ComputeJulianDate(year, month, day, hour, minute, second, jd);
-    return jd;
+    return ComputeJulianDate(year, month, day, hour, minute, second).jd;
 }
 
 }  // namespace orvexal

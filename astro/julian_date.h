@@ -13,13 +13,18 @@
 
 namespace orvexal {
 
-// The JD, on the universal-time scale, of the given date and time, written
-// into `jd`. `day` is changed to 4 for 1582 October 5-14.
-// 2000, 1, 1, 12:00:00 gives 2451545.0.
-void ComputeJulianDate(Int16 year, Int16 month, Int16& day, Int16 hour, Int16 minute,
-                       float second, double& jd);
+// A Julian Date with the day of the month it was computed for.
+struct DatedJulianDate {
+    double jd = 0;  // days, universal time
+    Int16 day = 0;  // the day given, or 4 for 1582 October 5-14
+};
 
-// The same arithmetic, handing the JD back as the result.
-double JulianDateOf(Int16 year, Int16 month, Int16& day, Int16 hour, Int16 minute, float second);
+// The JD, on the universal-time scale, of the given date and time.
+// 2000, 1, 1, 12:00:00 gives 2451545.0.
+DatedJulianDate ComputeJulianDate(Int16 year, Int16 month, Int16 day, Int16 hour, Int16 minute,
+                                  float second);
+
+// The JD alone.
+double JulianDateOf(Int16 year, Int16 month, Int16 day, Int16 hour, Int16 minute, float second);
 
 }  // namespace orvexal

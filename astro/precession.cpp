@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 
+#include "astro/angles.h"
 #include "astro/units.h"
 
 namespace orvexal {
@@ -11,10 +12,6 @@ namespace {
 constexpr double kObliquityBase = 23.452294;  // obliquity of the ecliptic at 1900.0, degrees
 constexpr double kObliquityRate = 0.0130125;  // decrease of the obliquity per century, degrees
 constexpr double kPrecessionPeriod = 25772;   // years for one full turn of the equinox
-constexpr double kTurnForAngle = 6.28318531;  // radians per turn, for the precession angle
-constexpr double kQuadrantPi = 3.14159265;    // added in the left half-plane (eight decimals)
-constexpr double kWrapTwoPi = 6.2831853;      // added while the right ascension is negative
-constexpr double kHalfPi = 1.5707963267948966;  // arctangent of an infinite argument
 
 using Vector = std::array<double, 3>;
 using Matrix = std::array<Vector, 3>;
@@ -46,42 +43,20 @@ Vector Rotate(const Matrix& r, const Vector& a)
     return b;
 }
 
-double RightAscensionOf(const Vector& b)
-{
-    double ra = b[0] == 0 ? std::copysign(kHalfPi, b[1]) : std::atan(b[1] / b[0]);
-    if (b[0] < 0) {
-        ra += kQuadrantPi;
-    }
-    while (ra < 0) {
-        ra += kWrapTwoPi;
-    }
-    return ra;
-}
-
-double DeclinationOf(const Vector& b)
-{
-    if (std::fabs(b[2]) >= 1) {
-        return std::copysign(kHalfPi, b[2]);
-    }
-    return std::atan(b[2] / std::sqrt(1 - b[2] * b[2]));
-}
-
 }  // namespace
 
-void Precess(double fromEpoch, double ra, double dec, double toEpoch, double& newRa,
-             double& newDec)
+EquatorialPlace Precess(double fromEpoch, double ra, double dec, double toEpoch)
 {
     const double t = (fromEpoch + toEpoch) / 200 - 19;  // mid-point, centuries from 1900.0
     const double eps = (kObliquityBase - kObliquityRate * t) / kDegreesPerRadian;
-    const double psi = ((toEpoch - fromEpoch) / kPrecessionPeriod) * kTurnForAngle;
+    const double psi = ((toEpoch - fromEpoch) / kPrecessionPeriod) * kPrecessionFullTurn;
     const Matrix r = EclipticPoleRotation(psi, eps);
     double a1 = std::cos(dec);
     const double a2 = a1 * std::sin(ra);
     a1 = a1 * std::cos(ra);
     const Vector a{a1, a2, std::sin(dec)};
     const Vector b = Rotate(r, a);
-    newRa = RightAscensionOf(b);
-    newDec = DeclinationOf(b);
+    return {QuadrantAngle(b[0], b[1], kPrecessionTurn), ArcSine(b[2])};
 }
 
 }  // namespace orvexal

@@ -9,12 +9,17 @@
 
 namespace orvexal {
 
+// A place on the sky in equatorial coordinates, radians.
+struct EquatorialPlace {
+    double ra = 0;
+    double dec = 0;
+};
+
 // Moves (ra, dec) in radians from the mean equator and equinox of fromEpoch
-// to those of toEpoch (decimal years). newRa lies in 0 up to about
-// 6.2831853, newDec in -pi/2..+pi/2. A result on the 6 h or 18 h circle
-// (b1 = 0) takes the arctangent as +-pi/2 by the sign of b2; at a pole
-// (|b3| >= 1) newDec is +-pi/2 by the sign of b3.
-void Precess(double fromEpoch, double ra, double dec, double toEpoch, double& newRa,
-             double& newDec);
+// to those of toEpoch (decimal years). The new ra lies in 0 up to about
+// 6.2831853, the new dec in -pi/2..+pi/2. A result on the 6 h or 18 h
+// circle (b1 = 0) takes the arctangent as +-pi/2 by the sign of b2; at a
+// pole (|b3| >= 1) the dec is +-pi/2 by the sign of b3.
+EquatorialPlace Precess(double fromEpoch, double ra, double dec, double toEpoch);
 
 }  // namespace orvexal

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "astro/angles.h"
 #include "astro/units.h"
 
 namespace orvexal {
@@ -25,11 +26,13 @@ float LocalSiderealTime(double jd, double longitude)
     const double gmst0 = (t * kGmstA2 * t) + (t * kGmstA1 + kGmstA0) - (t * kGmstA3 * t * t);
     const double ut = (jd - j0) * kHoursPerDay;
     double gst = ut * kSiderealRate + gmst0;
-    while (gst > kHoursPerDay) {
-        gst -= kHoursPerDay;
-    }
-    while (gst < 0) {
-        gst += kHoursPerDay;
+    if (gst > kHoursPerDay) {
+        gst = WrapToPeriod(gst, kHoursPerDay);
+        if (gst == 0) {
+            gst = kHoursPerDay;  // whole days past 24 h come down to 24 h, not 0
+        }
+    } else if (gst < 0) {
+        gst = WrapToPeriod(gst, kHoursPerDay);
     }
     double lst = gst - longitude / kDegreesPerHour;
     if (lst < 0) {

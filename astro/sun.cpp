@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "astro/angles.h"
+#include "astro/units.h"
 #include "calc/packed.h"
 
 namespace orvexal {
@@ -14,25 +15,17 @@ constexpr double kLongitudeAtEpoch = 279.04147;  // ecliptic longitude at the ep
 constexpr double kPerigeeLongitude = 282.510396;  // ecliptic longitude of perigee, degrees
 constexpr double kEccentricity = 0.01672;
 constexpr double kObliquity = 23.433;          // degrees, fixed
-constexpr double kPi = 3.1415926535;           // used only in 360 / pi
-constexpr double kDegreesPerRadian = 57.29577952;  // this theory's own conversion
 
 // Steps common to both coordinates: the Sun's ecliptic longitude, degrees.
 double EclipticLongitude(double jd)
 {
     const double d = jd - kSunEpoch;
-    double n = (d * 360) / kYearLength;
-    while (n >= 360) {
-        n -= 360;
-    }
-    while (n < 0) {
-        n += 360;
-    }
+    const double n = WrapToPeriod((d * 360) / kYearLength, 360);
     double m = (n + kLongitudeAtEpoch) - kPerigeeLongitude;
     if (m < 0) {
         m += 360;
     }
-    const double centre = ((360 / kPi) * kEccentricity) * std::sin(m / kDegreesPerRadian);
+    const double centre = ((360 / kPiTenDecimals) * kEccentricity) * std::sin(m / kSunDegreesPerRadian);
     double lambda = (n + centre) + kLongitudeAtEpoch;
     if (lambda > 360) {
         lambda -= 360;
@@ -63,9 +56,9 @@ int QuadrantOf(double degrees)
 float SunRightAscension(double jd)
 {
     const double lambda = EclipticLongitude(jd);
-    const double alphaPrime = std::atan(std::tan(lambda / kDegreesPerRadian)
-                                        * std::cos(kObliquity / kDegreesPerRadian))
-                              * kDegreesPerRadian;
+    const double alphaPrime = std::atan(std::tan(lambda / kSunDegreesPerRadian)
+                                        * std::cos(kObliquity / kSunDegreesPerRadian))
+                              * kSunDegreesPerRadian;
     const double alpha = alphaPrime + 90 * (QuadrantOf(lambda) - QuadrantOf(alphaPrime));
     return PackDecimal(alpha / 15);
 }
@@ -73,8 +66,8 @@ float SunRightAscension(double jd)
 float SunDeclination(double jd)
 {
     const double lambda = EclipticLongitude(jd);
-    const double x = std::sin(lambda / kDegreesPerRadian) * std::sin(kObliquity / kDegreesPerRadian);
-    return PackDecimal(ArcSine(x) * kDegreesPerRadian);
+    const double x = std::sin(lambda / kSunDegreesPerRadian) * std::sin(kObliquity / kSunDegreesPerRadian);
+    return PackDecimal(ArcSine(x) * kSunDegreesPerRadian);
 }
 
 }  // namespace orvexal

@@ -4,13 +4,11 @@
 #include <optional>
 
 #include "astro/sidereal_time.h"
+#include "astro/units.h"
 #include "calc/packed.h"
 
 namespace orvexal {
 namespace {
-
-// The twilight searches' own degrees per radian.
-constexpr double kDegreesPerRadian = 57.29577951;
 
 // Guard against a value a hair below a whole unit losing it.
 constexpr double kGuard = 1e-7;
@@ -36,7 +34,6 @@ constexpr double kHalfSiderealDay = 0.5 / kSiderealRate;
 constexpr double kHoursPerHalfDay = 12;
 
 constexpr double kHoursPerDay = 24;
-constexpr double kDegreesPerHour = 15;
 
 struct SunForSearch {
     double longitude;  // degrees, + to the west
@@ -162,7 +159,7 @@ float DecimalToPacked(double x)
 
 double DegToRad(double x)
 {
-    return x / kDegreesPerRadian;
+    return x / kTwilightDegreesPerRadian;
 }
 
 std::optional<float> DawnTime(double longitude, double latitude, double h0, double jd0, float sunRA,

@@ -1,13 +1,51 @@
-// Units shared by the calculation pass and the coordinate transforms.
+// Units and the values of pi that the calculation carries.
+//
+// The formulas were published with their constants written to a given
+// number of digits, and the results are reproduced to the last digit, so
+// each written value of pi, 2 pi and the degrees in a radian is kept as it
+// was published and named here once, by what it serves.
 #pragma once
 
 namespace orvexal {
 
 // Degrees in one radian, as the calculation pass and the coordinate
-// transforms carry it (the Sun and the twilight searches keep their own).
+// transforms carry it.
 constexpr double kDegreesPerRadian = 57.295779513086;
+
+// The same factor as the Sun's theory writes it, and as the twilight
+// searches write it.
+constexpr double kSunDegreesPerRadian = 57.29577952;
+constexpr double kTwilightDegreesPerRadian = 57.29577951;
 
 // Degrees per hour of right ascension or time.
 constexpr double kDegreesPerHour = 15;
+
+// pi/2 in double precision: the limit of the arctangent at an infinite
+// argument.
+constexpr double kHalfPi = 1.5707963267948966;
+
+// pi and pi/2 to ten decimals: the arccosine's range, and the Sun's
+// equation of the centre (360 / pi degrees per radian of eccentricity).
+constexpr double kPiTenDecimals = 3.1415926535;
+constexpr double kHalfPiTenDecimals = 1.5707963268;
+
+// Half and whole turns added to bring an arctangent into its quadrant.
+struct Turn {
+    double half;  // added in the left half-plane
+    double full;  // added to a negative angle
+};
+
+// pi and 2 pi to 15 significant digits, rounded in the last digit: the
+// direction angle of a point and the galactic latitude.
+constexpr Turn kQuadrantTurn{3.14159265358959, 6.28318530717918};
+
+// pi to eight decimals and 2 pi to seven: the precessed right ascension.
+constexpr Turn kPrecessionTurn{3.14159265, 6.2831853};
+
+// 2 pi to eight decimals: the precession angle per turn of the equinox.
+constexpr double kPrecessionFullTurn = 6.28318531;
+
+// 2 pi to nine decimals: an azimuth west of the meridian.
+constexpr double kAzimuthFullTurn = 6.283185307;
 
 }  // namespace orvexal

@@ -23,9 +23,6 @@ constexpr double kRefraction3 = 3.243e-07;
 // Within about 0.57 degrees of the horizon (|tan z| > 100) no refraction.
 constexpr double kRefractionCutOff = 100;
 
-// One turn, to this ten-digit value.
-constexpr double kFullTurn = 6.283185307;
-
 // True altitudes, degrees, below which the series above give way to
 // formulas that hold down to the horizon; each is where the two curves meet,
 // so the results stay continuous.
@@ -110,7 +107,7 @@ double AzimuthOf(double hourAngle, double newDec, double phi, double z)
     }
     double a = ArcCosine(Quotient(std::sin(newDec) - std::cos(z) * std::sin(phi), divisor));
     if (std::sin(hourAngle / kDegreesPerRadian) > 0) {
-        a = kFullTurn - a;  // west of the meridian
+        a = kAzimuthFullTurn - a;  // west of the meridian
     }
     return a * kDegreesPerRadian;
 }

@@ -3,13 +3,6 @@
 
 namespace orvexal {
 
-struct HorizonPlace {
-    double hourAngle = 0;  // degrees west of the meridian, not reduced (-360..+360)
-    double airMass = 0;    // atmospheres; negative below the horizon
-    double altitude = 0;   // apparent altitude, degrees, refraction allowed for
-    double azimuth = 0;    // degrees from north through east, 0..360
-};
-
 // What the pass writes after each step of the horizon computation, in the
 // order of the steps: hour angle, air mass, altitude, azimuth.
 class HorizonSink {

@@ -22,11 +22,10 @@ TEST(GalacticCoordinates, WorkedValues)
         {17 + 45 / 60.0 + 37.224 / 3600, -(28 + 56 / 60.0 + 10.23 / 3600), 0.0454522, -0.0846386},
     };
     for (const auto& c : cases) {
-        double l = 0;
-        double b = 0;
-        GalacticCoordinates(c.raHours * 15 / kDegreesPerRadian, c.decDegrees / kDegreesPerRadian, l, b);
-        EXPECT_NEAR(l * kDegreesPerRadian, c.l, 5e-7) << c.raHours;
-        EXPECT_NEAR(b * kDegreesPerRadian, c.b, 5e-7) << c.raHours;
+        const GalacticPlace g =
+            GalacticCoordinates(c.raHours * 15 / kDegreesPerRadian, c.decDegrees / kDegreesPerRadian);
+        EXPECT_NEAR(g.l * kDegreesPerRadian, c.l, 5e-7) << c.raHours;
+        EXPECT_NEAR(g.b * kDegreesPerRadian, c.b, 5e-7) << c.raHours;
     }
 }
 

@@ -37,23 +37,20 @@ TEST(ComputeJulianDate, ReferenceDates)
         {2000, 1, 1, 0, 0, 59.9999f, 2451544.5 + 59.9999f / 3600.0 / 24, 1},
     };
     for (const auto& c : cases) {
-        Int16 day = static_cast<Int16>(c.day);
-        double jd = 0;
-        ComputeJulianDate(static_cast<Int16>(c.year), static_cast<Int16>(c.month), day,
-                          static_cast<Int16>(c.hour), static_cast<Int16>(c.minute), c.second, jd);
-        EXPECT_NEAR(jd, c.jd, 1e-9) << c.year << "-" << c.month << "-" << c.day;
-        EXPECT_EQ(day, c.dayAfter) << c.year << "-" << c.month << "-" << c.day;
+        const DatedJulianDate d =
+            ComputeJulianDate(static_cast<Int16>(c.year), static_cast<Int16>(c.month), static_cast<Int16>(c.day),
+                              static_cast<Int16>(c.hour), static_cast<Int16>(c.minute), c.second);
+        EXPECT_NEAR(d.jd, c.jd, 1e-9) << c.year << "-" << c.month << "-" << c.day;
+        EXPECT_EQ(d.day, c.dayAfter) << c.year << "-" << c.month << "-" << c.day;
     }
 }
 
 TEST(ComputeJulianDate, PiecesBeyondTheirWidthOverflow)
 {
-    Int16 day = 1;
-    double jd = 0;
-    EXPECT_THROW(ComputeJulianDate(30768, 3, day, 0, 0, 0, jd), ArithmeticFault);
-    EXPECT_NO_THROW(ComputeJulianDate(30767, 3, day, 0, 0, 0, jd));
-    EXPECT_THROW(ComputeJulianDate(2000, 300, day, 0, 0, 0, jd), ArithmeticFault);
-    EXPECT_THROW(ComputeJulianDate(-32768, 1, day, 0, 0, 0, jd), ArithmeticFault);
+    EXPECT_THROW(ComputeJulianDate(30768, 3, 1, 0, 0, 0), ArithmeticFault);
+    EXPECT_NO_THROW(ComputeJulianDate(30767, 3, 1, 0, 0, 0));
+    EXPECT_THROW(ComputeJulianDate(2000, 300, 1, 0, 0, 0), ArithmeticFault);
+    EXPECT_THROW(ComputeJulianDate(-32768, 1, 1, 0, 0, 0), ArithmeticFault);
 }
 
 }  // namespace

@@ -24,35 +24,25 @@ TEST(Precess, WorkedValues)
         {2000, 12, -45, 2000, 11.9999999863, -45},
     };
     for (const auto& c : cases) {
-        double ra = 0;
-        double dec = 0;
-        Precess(c.from, c.raHours * 15 / kDegreesPerRadian, c.decDegrees / kDegreesPerRadian, c.to,
-                ra, dec);
-        EXPECT_NEAR(ra * kDegreesPerRadian / 15, c.newRaHours, 1e-9) << c.from << "->" << c.to;
-        EXPECT_NEAR(dec * kDegreesPerRadian, c.newDecDegrees, 1e-9) << c.from << "->" << c.to;
+        const EquatorialPlace p =
+            Precess(c.from, c.raHours * 15 / kDegreesPerRadian, c.decDegrees / kDegreesPerRadian, c.to);
+        EXPECT_NEAR(p.ra * kDegreesPerRadian / 15, c.newRaHours, 1e-9) << c.from << "->" << c.to;
+        EXPECT_NEAR(p.dec * kDegreesPerRadian, c.newDecDegrees, 1e-9) << c.from << "->" << c.to;
     }
 }
 
 TEST(Precess, ForthAndBackReturns)
 {
-    double ra = 0;
-    double dec = 0;
-    double back = 0;
-    double backDec = 0;
-    Precess(1950, 1.2, 0.4, 2025, ra, dec);
-    Precess(2025, ra, dec, 1950, back, backDec);
-    EXPECT_NEAR(back, 1.2, 1e-7);
-    EXPECT_NEAR(backDec, 0.4, 1e-12);
+    const EquatorialPlace there = Precess(1950, 1.2, 0.4, 2025);
+    const EquatorialPlace back = Precess(2025, there.ra, there.dec, 1950);
+    EXPECT_NEAR(back.ra, 1.2, 1e-7);
+    EXPECT_NEAR(back.dec, 0.4, 1e-12);
 }
 
 TEST(Precess, PoleAndSixHourCircleGiveLimits)
 {
-    double ra = 0;
-    double dec = 0;
-    Precess(2000, 0, 1.5707963267948966, 2000, ra, dec);
-    EXPECT_EQ(dec, 1.5707963267948966);
-    Precess(2000, 1.5707963267948966, 0, 2000, ra, dec);
-    EXPECT_NEAR(ra, 1.5707963267948966, 1e-15);
+    EXPECT_EQ(Precess(2000, 0, 1.5707963267948966, 2000).dec, 1.5707963267948966);
+    EXPECT_NEAR(Precess(2000, 1.5707963267948966, 0, 2000).ra, 1.5707963267948966, 1e-15);
 }
 
 }  // namespace
