@@ -113,6 +113,10 @@ double FiniteValue(double value)
 
 double CheckedValue(double value)
 {
+    // g++ ignores FENV_ACCESS and may move arithmetic past a call that reads
+    // the flags; an empty asm that takes the value through memory makes the
+    // value, and the flags its arithmetic raised, settled before the check.
+    asm volatile("" : "+m"(value) : : "memory");
     CheckFloatingFaults();
     return FiniteValue(value);
 }

@@ -49,7 +49,7 @@ std::size_t IndexOf(Field field)
 
 std::string FieldName(Field field)
 {
-    if (field == Field::Label2) {
+    if (field == Field::Status) {
         return "Label2";
     }
     return "Text" + std::to_string(static_cast<int>(field));

@@ -8,11 +8,39 @@
 
 namespace orvexal {
 
-// Text1 .. Text27 and the status line Label2, numbered as on the main window.
+// The main window's fields by what they hold. Their values are the numbers
+// of the window's text boxes Text1 .. Text27; the status line Label2 comes
+// last. The boxes' object names ("Text13") are the contract with the
+// settings file, the batch columns and the windows (FieldName).
 enum class Field : int {
-    Text1 = 1, Text2, Text3, Text4, Text5, Text6, Text7, Text8, Text9, Text10,
-    Text11, Text12, Text13, Text14, Text15, Text16, Text17, Text18, Text19, Text20,
-    Text21, Text22, Text23, Text24, Text25, Text26, Text27, Label2,
+    LocationName = 1,    // Text1
+    Longitude,           // Text2, D.MS, + to the west
+    Latitude,            // Text3, D.MS, + to the north
+    TimeZone,            // Text4, hours, + to the west
+    Date,                // Text5, YYYY.MMDD; 0 = now
+    Time,                // Text6, local, H.MS
+    RightAscension,      // Text7, H.MS
+    Declination,         // Text8, D.MS
+    Epoch,               // Text9, years
+    NewEpoch,            // Text10, years; 0 = the epoch of the date
+    NewRightAscension,   // Text11
+    NewDeclination,      // Text12
+    JulianDate,          // Text13
+    HeliocentricCorrection,  // Text14, days
+    SiderealTime,        // Text15
+    Azimuth,             // Text16
+    Altitude,            // Text17
+    AirMass,             // Text18
+    HourAngle,           // Text19
+    Constellation,       // Text20
+    GalacticLongitude,   // Text21
+    GalacticLatitude,    // Text22
+    SunRightAscension,   // Text23
+    SunDeclination,      // Text24
+    Dusk,                // Text25
+    Dawn,                // Text26
+    Twilight,            // Text27, the Sun's altitude defining twilight
+    Status,              // Label2, the status line
 };
 
 constexpr int kFieldCount = 28;

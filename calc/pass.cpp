@@ -1,6 +1,7 @@
 #include "calc/pass.h"
 
 #include <cmath>
+#include <stdexcept>
 
 #include "astro/galactic.h"
 #include "astro/julian_date.h"
@@ -29,26 +30,78 @@ constexpr double kTropicalYear = 365.2422;
 constexpr double kBoundaryEpoch = 1875.0;
 constexpr double kGalacticEpoch = 2000.0;
 
-// Characters kept of each result's text, sign position included.
-constexpr std::size_t kJulianDateChars = 13;
-constexpr std::size_t kEpochChars = 10;
-constexpr std::size_t kPlaceChars = 9;
-constexpr std::size_t kSiderealChars = 10;
-constexpr std::size_t kHourAngleChars = 8;
-constexpr std::size_t kAirMassChars = 7;
-constexpr std::size_t kSunChars = 8;
+// How a result's value becomes its field's text, before it is cut to the
+// characters the field keeps (sign position included).
+enum class TextForm {
+    General,        // the double's general text (15 digits)
+    PackedWidened,  // packed in single precision, then widened to double, so
+                    // that the rounding shows: 20.4058 as " 20.4057998657227"
+    PackedSingle,   // packed in single precision, its 7-digit text
+    Single,         // a packed single-precision value as it stands
+    Fixed,          // 5 decimals right-aligned in 8 characters
+    Year,           // the general text without the sign blank, 10 characters
+};
 
-// The general text of a packed single-precision value (up to 7 digits).
-std::string SingleText(float packed)
+struct ResultFormat {
+    Field field;
+    std::size_t kept;
+    TextForm form;
+};
+
+// Every result field the pass computes, in the order the pass writes them.
+// The Julian Date keeps its sign position, a blank for a present-day JD and
+// the minus sign of one before -4712 January 1.5, then 13 characters, five
+// decimals of a present-day JD.
+constexpr ResultFormat kResultFormats[] = {
+    {Field::JulianDate, 14, TextForm::General},
+    {Field::NewEpoch, 10, TextForm::Year},
+    {Field::NewRightAscension, 9, TextForm::PackedWidened},
+    {Field::NewDeclination, 9, TextForm::PackedWidened},
+    {Field::HeliocentricCorrection, 8, TextForm::Fixed},
+    {Field::SiderealTime, 10, TextForm::PackedWidened},
+    {Field::HourAngle, 8, TextForm::PackedSingle},
+    {Field::AirMass, 7, TextForm::General},
+    {Field::Altitude, 9, TextForm::PackedWidened},
+    {Field::Azimuth, 9, TextForm::PackedSingle},
+    {Field::GalacticLongitude, 9, TextForm::PackedWidened},
+    {Field::GalacticLatitude, 9, TextForm::PackedSingle},
+    {Field::SunRightAscension, 8, TextForm::Single},
+    {Field::SunDeclination, 8, TextForm::Single},
+    {Field::Dusk, 8, TextForm::Single},
+    {Field::Dawn, 8, TextForm::Single},
+};
+
+const ResultFormat& FormatOf(Field field)
 {
-    return GeneralText(packed);
+    for (const ResultFormat& format : kResultFormats) {
+        if (format.field == field) {
+            return format;
+        }
+    }
+    throw std::logic_error("no text form for " + FieldName(field));
 }
 
-// The general text of a packed value widened exactly to double, so that its
-// single-precision rounding shows: 20.4058 shows as " 20.4057998657227".
-std::string WidenedText(float packed)
+std::string FullText(double value, TextForm form)
 {
-    return GeneralText(static_cast<double>(packed));
+    switch (form) {
+    case TextForm::General: return GeneralText(value);
+    case TextForm::PackedWidened: return GeneralText(static_cast<double>(PackDecimal(value)));
+    case TextForm::PackedSingle: return GeneralText(PackDecimal(value));
+    case TextForm::Single: return GeneralText(static_cast<float>(value));
+    case TextForm::Fixed: return FormatFixed(value, 8, 5);
+    case TextForm::Year: {
+        const std::string text = GeneralText(value);
+        return text[0] == ' ' ? text.substr(1) : text;
+    }
+    }
+    throw std::logic_error("unknown text form");
+}
+
+// The text a result field shows for a value.
+std::string ResultText(Field field, double value)
+{
+    const ResultFormat& format = FormatOf(field);
+    return FirstChars(FullText(value, format.form), format.kept);
 }
 
 // The digits of a clock reading with leading zeros: 4 as "04".
@@ -83,8 +136,8 @@ public:
         ComputeJulianDates();
         ComputeEpochOfDate();
         PrecessToNewEpoch();
-        ShowHeliocentricCorrection();
-        ShowSiderealTime();
+        Show(Field::HeliocentricCorrection, HeliocentricCorrection(jd_, yearStart_, newRa_, newDec_));
+        lst_ = Show(Field::SiderealTime, LocalSiderealTime(jd_, longitude_));
         HorizonCoordinates(lst_, newRa_, newDec_, latitude_, *this);
         ShowConstellation();
         ShowGalacticCoordinates();
@@ -98,12 +151,23 @@ private:
     // Every field write is a checkpoint: a fault raised by the arithmetic
     // behind the text ends the pass before the field changes. Whatever the
     // field's owner computes to show the text (a window's layout) is not
-    // the calculation's and is not counted.
+    // the calculation's: a fault it leaves recorded is cleared, and only
+    // then, because clearing costs far more than looking.
     void Write(Field field, const std::string& text)
     {
         CheckFloatingFaults();
         fields_.SetText(field, text);
-        ClearFloatingFaults();
+        if (RecordedFloatingFault()) {
+            ClearFloatingFaults();
+        }
+    }
+
+    // A result: checked, written in its field's text form, handed back.
+    double Show(Field field, double value)
+    {
+        const double checked = CheckedValue(value);
+        Write(field, ResultText(field, checked));
+        return checked;
     }
 
     // A packed input field: its decimal value, and the field rewritten as
@@ -129,28 +193,28 @@ private:
     // rest is added to the Julian Dates.
     void ReadSite()
     {
-        longitude_ = ReadPackedField(Field::Text2);
-        latitude_ = ReadPackedField(Field::Text3);
-        zone_ = LeadingNumber(Text(Field::Text4));
+        longitude_ = ReadPackedField(Field::Longitude);
+        latitude_ = ReadPackedField(Field::Latitude);
+        zone_ = LeadingNumber(Text(Field::TimeZone));
         zoneHours_ = ToInt16(zone_);
         zoneFraction_ = zone_ - zoneHours_;
-        Write(Field::Text4, PlainText(zone_));
+        Write(Field::TimeZone, PlainText(zone_));
     }
 
-    // Steps 4 and 5: a date of 0 stands for the present date and time.
+    // A date of 0 stands for the present date and time.
     void ReadDateAndTime()
     {
-        if (LeadingNumber(Text(Field::Text5)) == 0) {
+        if (LeadingNumber(Text(Field::Date)) == 0) {
             WriteClockDateAndTime();
         } else {
-            Write(Field::Text5, PlainText(LeadingNumber(Text(Field::Text5))));
-            Write(Field::Text6, PlainText(LeadingNumber(Text(Field::Text6))));
+            Write(Field::Date, PlainText(LeadingNumber(Text(Field::Date))));
+            Write(Field::Time, PlainText(LeadingNumber(Text(Field::Time))));
         }
-        const PackedParts date = ParsePacked(LeadingNumber(Text(Field::Text5)));
+        const PackedParts date = ParsePacked(LeadingNumber(Text(Field::Date)));
         year_ = Narrow16(date.whole * date.sign);
         month_ = date.minutes;
         day_ = ToInt16(date.seconds);
-        const PackedParts time = ParsePacked(LeadingNumber(Text(Field::Text6)));
+        const PackedParts time = ParsePacked(LeadingNumber(Text(Field::Time)));
         hour_ = time.whole;
         minute_ = time.minutes;
         second_ = time.seconds;
@@ -160,12 +224,12 @@ private:
     void WriteClockDateAndTime()
     {
         const DateTime now = ZoneTime(clock_(), zone_);
-        Write(Field::Text5, ZeroPadded(now.year, 4) + "." + ZeroPadded(now.month, 2) + ZeroPadded(now.day, 2));
-        Write(Field::Text6, ZeroPadded(now.hour, 2) + "." + ZeroPadded(now.minute, 2) + ZeroPadded(now.second, 2));
+        Write(Field::Date, ZeroPadded(now.year, 4) + "." + ZeroPadded(now.month, 2) + ZeroPadded(now.day, 2));
+        Write(Field::Time, ZeroPadded(now.hour, 2) + "." + ZeroPadded(now.minute, 2) + ZeroPadded(now.second, 2));
     }
 
-    // Steps 6 to 8: universal time, carried into the next day only past 24 h,
-    // then the month ends and February of the (possibly changed) year.
+    // Universal time, carried into the next day only past 24 h, then the
+    // month ends and February of the (possibly changed) year.
     void NormaliseUniversalDate()
     {
         utHour_ = Narrow16(hour_ + zoneHours_);
@@ -195,142 +259,109 @@ private:
         }
     }
 
-    // Steps 9 to 11: target, epochs, twilight.
     void ReadTargetAndEpochs()
     {
-        ra_ = ReadPackedField(Field::Text7) * kDegreesPerHour / kDegreesPerRadian;
-        dec_ = ReadPackedField(Field::Text8) / kDegreesPerRadian;
-        epoch_ = ReadNumberField(Field::Text9);
-        newEpoch_ = ReadNumberField(Field::Text10);
+        ra_ = ReadPackedField(Field::RightAscension) * kDegreesPerHour / kDegreesPerRadian;
+        dec_ = ReadPackedField(Field::Declination) / kDegreesPerRadian;
+        epoch_ = ReadNumberField(Field::Epoch);
+        newEpoch_ = ReadNumberField(Field::NewEpoch);
         newEpochFromDate_ = newEpoch_ == 0;
-        twilight_ = LeadingNumber(Text(Field::Text27));
+        twilight_ = LeadingNumber(Text(Field::Twilight));
     }
 
-    // Step 12. Text13 puts one blank in place of the sign position and keeps
-    // 13 characters, five decimals of a present-day JD. A JD before -4712
-    // January 1.5 keeps its minus sign there.
+    // The start of the year and the observation; 1582 October 5-14, which
+    // did not exist, come back as October 4 and stay so for the rest.
     void ComputeJulianDates()
     {
-        Int16 firstDay = 1;
-        ComputeJulianDate(year_, 1, firstDay, 0, 0, 0, yearStart_);
-        ComputeJulianDate(year_, month_, day_, utHour_, minute_, second_, jd_);
-        jd_ += zoneFraction_ / kHoursPerDay;
-        const std::string text = GeneralText(CheckedValue(jd_));
-        Write(Field::Text13, text.substr(0, 1) + text.substr(1, kJulianDateChars));
+        yearStart_ = JulianDateOf(year_, 1, 1, 0, 0, 0);
+        const DatedJulianDate observed = ComputeJulianDate(year_, month_, day_, utHour_, minute_, second_);
+        day_ = observed.day;
+        jd_ = Show(Field::JulianDate, observed.jd + zoneFraction_ / kHoursPerDay);
     }
 
-    // Step 13: the year and its elapsed fraction, rounded to 0.001 year.
+    // The year and its elapsed fraction, rounded to 0.001 year.
     void ComputeEpochOfDate()
     {
-        if (!newEpochFromDate_) {
-            return;
+        if (newEpochFromDate_) {
+            newEpoch_ = Show(Field::NewEpoch,
+                             std::floor(((jd_ - yearStart_) / kTropicalYear + year_) * 1000 + 0.5) / 1000);
         }
-        newEpoch_ = std::floor(((jd_ - yearStart_) / kTropicalYear + year_) * 1000 + 0.5) / 1000;
-        const std::string text = GeneralText(CheckedValue(newEpoch_));
-        Write(Field::Text10, text[0] == ' ' ? text.substr(1, kEpochChars) : FirstChars(text, kEpochChars));
     }
 
-    // Step 14: equal epochs echo the typed place.
+    // Equal epochs echo the typed place.
     void PrecessToNewEpoch()
     {
         if (epoch_ == newEpoch_) {
-            Write(Field::Text11, Text(Field::Text7));
-            Write(Field::Text12, Text(Field::Text8));
+            Write(Field::NewRightAscension, Text(Field::RightAscension));
+            Write(Field::NewDeclination, Text(Field::Declination));
             newRa_ = ra_;
             newDec_ = dec_;
             return;
         }
-        Precess(epoch_, ra_, dec_, newEpoch_, newRa_, newDec_);
-        Write(Field::Text11, FirstChars(WidenedText(PackDecimal(newRa_ * kDegreesPerRadian / kDegreesPerHour)), kPlaceChars));
-        Write(Field::Text12, FirstChars(WidenedText(PackDecimal(newDec_ * kDegreesPerRadian)), kPlaceChars));
+        const EquatorialPlace place = Precess(epoch_, ra_, dec_, newEpoch_);
+        newRa_ = place.ra;
+        newDec_ = place.dec;
+        Show(Field::NewRightAscension, newRa_ * kDegreesPerRadian / kDegreesPerHour);
+        Show(Field::NewDeclination, newDec_ * kDegreesPerRadian);
     }
 
-    // Step 15.
-    void ShowHeliocentricCorrection()
-    {
-        const double correction = HeliocentricCorrection(jd_, yearStart_, newRa_, newDec_);
-        Write(Field::Text14, FormatFixed(CheckedValue(correction), 8, 5));
-    }
-
-    // Step 16.
-    void ShowSiderealTime()
-    {
-        lst_ = CheckedValue(LocalSiderealTime(jd_, longitude_));
-        Write(Field::Text15, FirstChars(WidenedText(PackDecimal(lst_)), kSiderealChars));
-    }
-
-    // Step 17, written as the horizon computation hands each value over.
+    // The horizon computation hands each value over as it is computed.
     void HourAngle(double degrees) override
     {
-        Write(Field::Text19, FirstChars(SingleText(PackDecimal(CheckedValue(degrees) / kDegreesPerHour)), kHourAngleChars));
+        Show(Field::HourAngle, degrees / kDegreesPerHour);
     }
 
-    void AirMass(double atmospheres) override
-    {
-        Write(Field::Text18, FirstChars(GeneralText(CheckedValue(atmospheres)), kAirMassChars));
-    }
+    void AirMass(double atmospheres) override { Show(Field::AirMass, atmospheres); }
+    void Altitude(double degrees) override { Show(Field::Altitude, degrees); }
+    void Azimuth(double degrees) override { Show(Field::Azimuth, degrees); }
 
-    void Altitude(double degrees) override
-    {
-        Write(Field::Text17, FirstChars(WidenedText(PackDecimal(CheckedValue(degrees))), kPlaceChars));
-    }
-
-    void Azimuth(double degrees) override
-    {
-        Write(Field::Text16, FirstChars(SingleText(PackDecimal(CheckedValue(degrees))), kPlaceChars));
-    }
-
-    // Step 18: the boundaries are those of equinox 1875.
+    // The boundaries are those of equinox 1875.
     void ShowConstellation()
     {
-        double ra1875 = 0;
-        double dec1875 = 0;
-        Precess(epoch_, ra_, dec_, kBoundaryEpoch, ra1875, dec1875);
-        const double hours = CheckedValue(ra1875 * kDegreesPerRadian / kDegreesPerHour);
-        const double degrees = CheckedValue(dec1875 * kDegreesPerRadian);
-        Write(Field::Text20, constellations_.ConDataLoaded
-                                 ? FindConstellation(constellations_, hours, degrees)
-                                 : std::string());
+        const EquatorialPlace place = Precess(epoch_, ra_, dec_, kBoundaryEpoch);
+        const double hours = CheckedValue(place.ra * kDegreesPerRadian / kDegreesPerHour);
+        const double degrees = CheckedValue(place.dec * kDegreesPerRadian);
+        Write(Field::Constellation, constellations_.ConDataLoaded
+                                        ? FindConstellation(constellations_, hours, degrees)
+                                        : std::string());
     }
 
-    // Step 19: the galactic conversion expects equinox 2000.
+    // The galactic conversion expects equinox 2000.
     void ShowGalacticCoordinates()
     {
-        double ra2000 = 0;
-        double dec2000 = 0;
-        Precess(epoch_, ra_, dec_, kGalacticEpoch, ra2000, dec2000);
-        double l = 0;
-        double b = 0;
-        GalacticCoordinates(ra2000, dec2000, l, b);
-        Write(Field::Text21, FirstChars(WidenedText(PackDecimal(CheckedValue(l * kDegreesPerRadian))), kPlaceChars));
-        Write(Field::Text22, FirstChars(SingleText(PackDecimal(CheckedValue(b * kDegreesPerRadian))), kPlaceChars));
+        const EquatorialPlace place = Precess(epoch_, ra_, dec_, kGalacticEpoch);
+        const GalacticPlace galactic = GalacticCoordinates(place.ra, place.dec);
+        Show(Field::GalacticLongitude, galactic.l * kDegreesPerRadian);
+        Show(Field::GalacticLatitude, galactic.b * kDegreesPerRadian);
     }
 
-    // Step 20: kept for the twilight searches.
+    // Kept for the twilight searches.
     void ShowSun()
     {
         const float ra = SunRightAscension(jd_);
         const float dec = SunDeclination(jd_);
         CheckFloatingFaults();
         sun_ = SunPlace{ra, dec};
-        Write(Field::Text23, FirstChars(SingleText(sun_.SunRA), kSunChars));
-        Write(Field::Text24, FirstChars(SingleText(sun_.SunDec), kSunChars));
+        Show(Field::SunRightAscension, ra);
+        Show(Field::SunDeclination, dec);
     }
 
-    // Step 21: both searches start from local midnight of the universal-time
-    // date the pass holds.
+    // Both searches start from local midnight of the universal-time date
+    // the pass holds.
     void ShowTwilight()
     {
         const double jd0 = JulianDateOf(year_, month_, day_, zoneHours_, 0, 0) + zoneFraction_ / kHoursPerDay;
-        const auto dusk = DuskTime(longitude_, latitude_, twilight_, jd0, sun_.SunRA, sun_.SunDec);
-        Write(Field::Text25, TwilightText(dusk));
-        const auto dawn = DawnTime(longitude_, latitude_, twilight_, jd0, sun_.SunRA, sun_.SunDec);
-        Write(Field::Text26, TwilightText(dawn));
+        ShowTwilightTime(Field::Dusk, DuskTime(longitude_, latitude_, twilight_, jd0, sun_.SunRA, sun_.SunDec));
+        ShowTwilightTime(Field::Dawn, DawnTime(longitude_, latitude_, twilight_, jd0, sun_.SunRA, sun_.SunDec));
     }
 
-    static std::string TwilightText(std::optional<float> time)
+    void ShowTwilightTime(Field field, std::optional<float> time)
     {
-        return time ? FirstChars(SingleText(*time), kSunChars) : std::string(kNoTwilight);
+        if (time) {
+            Show(field, *time);
+        } else {
+            Write(field, kNoTwilight);
+        }
     }
 
     FieldTexts& fields_;

@@ -13,8 +13,8 @@ namespace {
 
 // The input columns of a batch line, in order.
 constexpr std::array<Field, 10> kInputColumns{
-    Field::Text2, Field::Text3, Field::Text4, Field::Text5, Field::Text6,
-    Field::Text7, Field::Text8, Field::Text9, Field::Text10, Field::Text27,
+    Field::Longitude, Field::Latitude, Field::TimeZone, Field::Date, Field::Time,
+    Field::RightAscension, Field::Declination, Field::Epoch, Field::NewEpoch, Field::Twilight,
 };
 
 std::vector<std::string> SplitOnTabs(const std::string& line)
@@ -32,7 +32,7 @@ std::vector<std::string> SplitOnTabs(const std::string& line)
 std::string ResultLine(const FieldTable& fields, const std::optional<FaultKind>& fault)
 {
     std::string line;
-    for (int i = static_cast<int>(Field::Text2); i <= static_cast<int>(Field::Text27); ++i) {
+    for (int i = static_cast<int>(Field::Longitude); i <= static_cast<int>(Field::Twilight); ++i) {
         line += fields.Text(static_cast<Field>(i));
         line += '\t';
     }

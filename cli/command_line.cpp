@@ -14,16 +14,16 @@ struct FieldOption {
 
 // One option for each field a user types into, in the window's order.
 constexpr std::array<FieldOption, 10> kFieldOptions{{
-    {"--longitude", Field::Text2},
-    {"--latitude", Field::Text3},
-    {"--zone", Field::Text4},
-    {"--date", Field::Text5},
-    {"--time", Field::Text6},
-    {"--ra", Field::Text7},
-    {"--dec", Field::Text8},
-    {"--epoch", Field::Text9},
-    {"--new-epoch", Field::Text10},
-    {"--twilight", Field::Text27},
+    {"--longitude", Field::Longitude},
+    {"--latitude", Field::Latitude},
+    {"--zone", Field::TimeZone},
+    {"--date", Field::Date},
+    {"--time", Field::Time},
+    {"--ra", Field::RightAscension},
+    {"--dec", Field::Declination},
+    {"--epoch", Field::Epoch},
+    {"--new-epoch", Field::NewEpoch},
+    {"--twilight", Field::Twilight},
 }};
 
 std::optional<Field> FieldOfOption(const std::string& name)

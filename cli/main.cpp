@@ -26,11 +26,11 @@ constexpr int kCaptionWidth = 40;
 // The fields in the main window's order: the input column from the top,
 // then the result column from the top.
 constexpr Field kWindowOrder[] = {
-    Field::Text1,  Field::Text2,  Field::Text3,  Field::Text4,  Field::Text5,  Field::Text6,
-    Field::Text7,  Field::Text8,  Field::Text9,  Field::Text10, Field::Text27, Field::Text11,
-    Field::Text12, Field::Text13, Field::Text14, Field::Text15, Field::Text16, Field::Text17,
-    Field::Text18, Field::Text19, Field::Text20, Field::Text21, Field::Text22, Field::Text23,
-    Field::Text24, Field::Text25, Field::Text26,
+    Field::LocationName,  Field::Longitude,  Field::Latitude,  Field::TimeZone,  Field::Date,  Field::Time,
+    Field::RightAscension,  Field::Declination,  Field::Epoch,  Field::NewEpoch, Field::Twilight, Field::NewRightAscension,
+    Field::NewDeclination, Field::JulianDate, Field::HeliocentricCorrection, Field::SiderealTime, Field::Azimuth, Field::Altitude,
+    Field::AirMass, Field::HourAngle, Field::Constellation, Field::GalacticLongitude, Field::GalacticLatitude, Field::SunRightAscension,
+    Field::SunDeclination, Field::Dusk, Field::Dawn,
 };
 
 // The constellation file to read: the one named on the command line, else

@@ -9,10 +9,10 @@ void CopyLocationToFields(const LocationList& list, int record, FieldTexts& fiel
     if (record < 1 || record > list.LocCount) {
         return;
     }
-    fields.SetText(Field::Text1, list.LocName[record]);
-    fields.SetText(Field::Text2, GeneralText(list.LocLongitude[record]));
-    fields.SetText(Field::Text3, GeneralText(list.LocLatitude[record]));
-    fields.SetText(Field::Text4, GeneralText(list.LocTimeZone[record]));
+    fields.SetText(Field::LocationName, list.LocName[record]);
+    fields.SetText(Field::Longitude, GeneralText(list.LocLongitude[record]));
+    fields.SetText(Field::Latitude, GeneralText(list.LocLatitude[record]));
+    fields.SetText(Field::TimeZone, GeneralText(list.LocTimeZone[record]));
 }
 
 }  // namespace orvexal

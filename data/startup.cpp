@@ -23,20 +23,20 @@ StartupResult RunStartup(AppState& state)
 
 void ApplySettingsToFields(const SettingsRecord& settings, FieldTexts& fields)
 {
-    fields.SetText(Field::Text1, settings.Text1);
-    fields.SetText(Field::Text2, settings.Text2);
-    fields.SetText(Field::Text3, settings.Text3);
-    fields.SetText(Field::Text4, settings.Text4);
-    fields.SetText(Field::Text27, settings.Text27);
+    fields.SetText(Field::LocationName, settings.Text1);
+    fields.SetText(Field::Longitude, settings.Text2);
+    fields.SetText(Field::Latitude, settings.Text3);
+    fields.SetText(Field::TimeZone, settings.Text4);
+    fields.SetText(Field::Twilight, settings.Text27);
 }
 
 bool SaveSettings(AppState& state, double leftTwips, double topTwips, const FieldTexts& fields)
 {
     state.window = {TwipsToInt16(leftTwips), TwipsToInt16(topTwips)};
     const SettingsRecord settings{state.window.WinLeft, state.window.WinTop,
-                                  fields.Text(Field::Text1), fields.Text(Field::Text2),
-                                  fields.Text(Field::Text3), fields.Text(Field::Text4),
-                                  fields.Text(Field::Text27)};
+                                  fields.Text(Field::LocationName), fields.Text(Field::Longitude),
+                                  fields.Text(Field::Latitude), fields.Text(Field::TimeZone),
+                                  fields.Text(Field::Twilight)};
     return WriteSettingsFile(std::string(kSettingsFile), settings);
 }
 

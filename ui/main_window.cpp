@@ -52,18 +52,18 @@ constexpr Place InputHint(double top)
 }
 
 constexpr RowDesign kInputRows[] = {
-    {Field::Text1, "Label3", {120, 960, 1260, 255}, {1440, 960, 2895, 285}, nullptr, "", {}},
-    {Field::Text2, "Label4", InputCaption(1320), InputBox(1320), "Label5", "D.MS", InputHint(1320)},
-    {Field::Text3, "Label6", InputCaption(1680), InputBox(1680), "Label7", "D.MS", InputHint(1800)},
-    {Field::Text4, "Label8", InputCaption(2040), InputBox(2040), "Label9", "H", InputHint(2040)},
-    {Field::Text5, "Label10", InputCaption(2400), InputBox(2400), "Label11", "Y.MD", InputHint(2400)},
-    {Field::Text6, "Label12", InputCaption(2760), InputBox(2760), "Label13", "H.MS", InputHint(2760)},
-    {Field::Text7, "Label14", InputCaption(3120), InputBox(3120), "Label15", "H.MS", InputHint(3120)},
-    {Field::Text8, "Label16", InputCaption(3480), InputBox(3480), "Label17", "D.MS", InputHint(3480)},
-    {Field::Text9, "Label18", InputCaption(3840), InputBox(3840), "Label19", "YYYY.y", InputHint(3840)},
-    {Field::Text10, "Label20", InputCaption(4200), InputBox(4200), "Label21", "YYYY.y",
+    {Field::LocationName, "Label3", {120, 960, 1260, 255}, {1440, 960, 2895, 285}, nullptr, "", {}},
+    {Field::Longitude, "Label4", InputCaption(1320), InputBox(1320), "Label5", "D.MS", InputHint(1320)},
+    {Field::Latitude, "Label6", InputCaption(1680), InputBox(1680), "Label7", "D.MS", InputHint(1800)},
+    {Field::TimeZone, "Label8", InputCaption(2040), InputBox(2040), "Label9", "H", InputHint(2040)},
+    {Field::Date, "Label10", InputCaption(2400), InputBox(2400), "Label11", "Y.MD", InputHint(2400)},
+    {Field::Time, "Label12", InputCaption(2760), InputBox(2760), "Label13", "H.MS", InputHint(2760)},
+    {Field::RightAscension, "Label14", InputCaption(3120), InputBox(3120), "Label15", "H.MS", InputHint(3120)},
+    {Field::Declination, "Label16", InputCaption(3480), InputBox(3480), "Label17", "D.MS", InputHint(3480)},
+    {Field::Epoch, "Label18", InputCaption(3840), InputBox(3840), "Label19", "YYYY.y", InputHint(3840)},
+    {Field::NewEpoch, "Label20", InputCaption(4200), InputBox(4200), "Label21", "YYYY.y",
      InputHint(4200)},
-    {Field::Text27, "Label54", {120, 4560, 2295, 495}, InputBox(4680), "Label55", "degrees",
+    {Field::Twilight, "Label54", {120, 4560, 2295, 495}, InputBox(4680), "Label55", "degrees",
      InputHint(4680), true},
 };
 
@@ -76,14 +76,14 @@ struct ResultRow {
 
 // From top 600 down, 360 twips apart.
 constexpr ResultRow kResultRows[] = {
-    {Field::Text11, "Label22", "Label23", "H.MS"},  {Field::Text12, "Label24", "Label25", "D.MS"},
-    {Field::Text13, "Label26", "Label27", "DDD.d"}, {Field::Text14, "Label28", "Label29", "0.000dd"},
-    {Field::Text15, "Label30", "Label31", "H.MS"},  {Field::Text16, "Label32", "Label33", "D.MS"},
-    {Field::Text17, "Label34", "Label35", "D.MS"},  {Field::Text18, "Label36", "Label37", " "},
-    {Field::Text19, "Label38", "Label39", "H.MS"},  {Field::Text20, "Label40", "Label41", ""},
-    {Field::Text21, "Label42", "Label43", "D.MS"},  {Field::Text22, "Label44", "Label45", "D.MS"},
-    {Field::Text23, "Label46", "Label47", "H.M"},   {Field::Text24, "Label48", "Label49", "D.M"},
-    {Field::Text25, "Label50", "Label51", "H.MS"},  {Field::Text26, "Label52", "Label53", "H.MS"},
+    {Field::NewRightAscension, "Label22", "Label23", "H.MS"},  {Field::NewDeclination, "Label24", "Label25", "D.MS"},
+    {Field::JulianDate, "Label26", "Label27", "DDD.d"}, {Field::HeliocentricCorrection, "Label28", "Label29", "0.000dd"},
+    {Field::SiderealTime, "Label30", "Label31", "H.MS"},  {Field::Azimuth, "Label32", "Label33", "D.MS"},
+    {Field::Altitude, "Label34", "Label35", "D.MS"},  {Field::AirMass, "Label36", "Label37", " "},
+    {Field::HourAngle, "Label38", "Label39", "H.MS"},  {Field::Constellation, "Label40", "Label41", ""},
+    {Field::GalacticLongitude, "Label42", "Label43", "D.MS"},  {Field::GalacticLatitude, "Label44", "Label45", "D.MS"},
+    {Field::SunRightAscension, "Label46", "Label47", "H.M"},   {Field::SunDeclination, "Label48", "Label49", "D.M"},
+    {Field::Dusk, "Label50", "Label51", "H.MS"},  {Field::Dawn, "Label52", "Label53", "H.MS"},
 };
 
 RowDesign ResultRowDesign(const ResultRow& row, int index)
@@ -148,7 +148,7 @@ void MainWindow::CreateForm()
     QLabel* title =
         AddLabel(form, "Label1", tr("ORVEXAL v43 for Windows"), {2040, 120, 4575, 375}, SansSerifFont(13.5));
     SetTextColour(title, QColor(0, 0, 192));
-    statusLine_ = AddLabel(form, "Label2", FromView(DesignedText(Field::Label2)), {120, 600, 4455, 255}, bold);
+    statusLine_ = AddLabel(form, "Label2", FromView(DesignedText(Field::Status)), {120, 600, 4455, 255}, bold);
 
     auto addRow = [&](const RowDesign& row) {
         AddLabel(form, row.caption, FromView(FieldCaption(row.field)), row.captionPlace, bold,
@@ -292,14 +292,14 @@ QLineEdit* MainWindow::Box(Field field) const
 
 std::string MainWindow::Text(Field field) const
 {
-    const QString text = field == Field::Label2 ? statusLine_->text() : Box(field)->text();
+    const QString text = field == Field::Status ? statusLine_->text() : Box(field)->text();
     return text.toStdString();
 }
 
 void MainWindow::SetText(Field field, const std::string& text)
 {
     const QString shown = QString::fromStdString(text);
-    if (field == Field::Label2) {
+    if (field == Field::Status) {
         statusLine_->setText(shown);
     } else {
         Box(field)->setText(shown);

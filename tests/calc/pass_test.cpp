@@ -44,20 +44,20 @@ TEST(CalculatePass, DesignedFieldsWithAFixedClock)
     run.Calculate();
     ASSERT_FALSE(run.fault);
     const std::pair<Field, const char*> expected[] = {
-        {Field::Text1, "Kestrine Astr. Observatory"},
-        {Field::Text2, "122.50514"}, {Field::Text3, "53.45289"}, {Field::Text4, "8"},
-        {Field::Text5, "2026.1205"}, {Field::Text6, "04.4849"},
-        {Field::Text7, "11.11111"}, {Field::Text8, "22.22222"},
-        {Field::Text9, "2000"}, {Field::Text10, "2000"},
-        {Field::Text11, "11.11111"}, {Field::Text12, "22.22222"},
-        {Field::Text13, " 2461380.03390"}, {Field::Text14, "  .00031"},
-        {Field::Text15, " 9.3446187"}, {Field::Text16, " 140.2115"},
-        {Field::Text17, " 53.43154"}, {Field::Text18, " 1.2400"},
-        {Field::Text19, "-1.36249"}, {Field::Text20, "All"},
-        {Field::Text21, " 219.1826"}, {Field::Text22, " 66.53098"},
-        {Field::Text23, " 16.4623"}, {Field::Text24, "-22.2119"},
-        {Field::Text25, " 17.0603"}, {Field::Text26, " 6.56281"},
-        {Field::Text27, "-10"},
+        {Field::LocationName, "Kestrine Astr. Observatory"},
+        {Field::Longitude, "122.50514"}, {Field::Latitude, "53.45289"}, {Field::TimeZone, "8"},
+        {Field::Date, "2026.1205"}, {Field::Time, "04.4849"},
+        {Field::RightAscension, "11.11111"}, {Field::Declination, "22.22222"},
+        {Field::Epoch, "2000"}, {Field::NewEpoch, "2000"},
+        {Field::NewRightAscension, "11.11111"}, {Field::NewDeclination, "22.22222"},
+        {Field::JulianDate, " 2461380.03390"}, {Field::HeliocentricCorrection, "  .00031"},
+        {Field::SiderealTime, " 9.3446187"}, {Field::Azimuth, " 140.2115"},
+        {Field::Altitude, " 53.43154"}, {Field::AirMass, " 1.2400"},
+        {Field::HourAngle, "-1.36249"}, {Field::Constellation, "All"},
+        {Field::GalacticLongitude, " 219.1826"}, {Field::GalacticLatitude, " 66.53098"},
+        {Field::SunRightAscension, " 16.4623"}, {Field::SunDeclination, "-22.2119"},
+        {Field::Dusk, " 17.0603"}, {Field::Dawn, " 6.56281"},
+        {Field::Twilight, "-10"},
     };
     for (const auto& [field, text] : expected) {
         EXPECT_EQ(run[field], text) << FieldName(field);
@@ -84,17 +84,17 @@ TEST(CalculatePass, FaultsOfTheFieldsOwnerAreNotTheCalculations)
     ConstellationTables tables;
     SunPlace sun;
     EXPECT_EQ(CalculatePass(fields, tables, sun, FixedNow), std::nullopt);
-    EXPECT_EQ(fields.Text(Field::Text26), " 6.56281");
+    EXPECT_EQ(fields.Text(Field::Dawn), " 6.56281");
 }
 
 TEST(CalculatePass, ClockDateIsKeptForLaterPasses)
 {
     PassRun run;
     run.Calculate();
-    run.fields.SetText(Field::Text6, "17.5557");
+    run.fields.SetText(Field::Time, "17.5557");
     run.Calculate();
-    EXPECT_EQ(run[Field::Text5], "2026.1205");
-    EXPECT_EQ(run[Field::Text6], "17.5557");
+    EXPECT_EQ(run[Field::Date], "2026.1205");
+    EXPECT_EQ(run[Field::Time], "17.5557");
 }
 
 struct NormaliseCase {
@@ -106,10 +106,10 @@ struct NormaliseCase {
 TEST(CalculatePass, RewritesItsInputsInNormalisedForm)
 {
     const NormaliseCase cases[] = {
-        {Field::Text2, "122.50514abc", "122.50514"}, {Field::Text2, "", "0"},
-        {Field::Text3, " -0.30", "-0.3"},             {Field::Text4, "-5.50", "-5.5"},
-        {Field::Text7, "2.0", "2"},                   {Field::Text9, "1950.0", "1950"},
-        {Field::Text8, "-.5", "-0.5"},
+        {Field::Longitude, "122.50514abc", "122.50514"}, {Field::Longitude, "", "0"},
+        {Field::Latitude, " -0.30", "-0.3"},             {Field::TimeZone, "-5.50", "-5.5"},
+        {Field::RightAscension, "2.0", "2"},                   {Field::Epoch, "1950.0", "1950"},
+        {Field::Declination, "-.5", "-0.5"},
     };
     for (const auto& c : cases) {
         PassRun run({{c.field, c.typed}});
@@ -142,17 +142,17 @@ TEST(CalculatePass, UniversalDateCarriesIntoTheNextDayMonthAndYear)
         {"-4713.0101", "0", "0", "-364.5", nullptr},
     };
     for (const auto& c : cases) {
-        PassRun run({{Field::Text5, c.date}, {Field::Text6, c.time}, {Field::Text4, c.zone}});
+        PassRun run({{Field::Date, c.date}, {Field::Time, c.time}, {Field::TimeZone, c.zone}});
         if (c.epochOfDate) {
-            run.fields.SetText(Field::Text10, "0");
+            run.fields.SetText(Field::NewEpoch, "0");
         }
         run.Calculate();
         ASSERT_FALSE(run.fault) << c.date;
-        EXPECT_EQ(run[Field::Text13], c.julianDate) << c.date << " " << c.time;
+        EXPECT_EQ(run[Field::JulianDate], c.julianDate) << c.date << " " << c.time;
         if (c.epochOfDate) {
-            EXPECT_EQ(run[Field::Text10], c.epochOfDate);
-            EXPECT_EQ(run[Field::Text11], " 11.12292");
-            EXPECT_EQ(run[Field::Text12], " 22.14229");
+            EXPECT_EQ(run[Field::NewEpoch], c.epochOfDate);
+            EXPECT_EQ(run[Field::NewRightAscension], " 11.12292");
+            EXPECT_EQ(run[Field::NewDeclination], " 22.14229");
         }
     }
 }
@@ -160,17 +160,17 @@ TEST(CalculatePass, UniversalDateCarriesIntoTheNextDayMonthAndYear)
 TEST(CalculatePass, EpochOfDateRoundingToAHalfYearShowsShort)
 {
     // 2024 July 1, 15h UT: 182.625 days into the year, 2024.50001.
-    PassRun run({{Field::Text5, "2024.0701"}, {Field::Text6, "15"}, {Field::Text4, "0"},
-                 {Field::Text10, "0"}});
+    PassRun run({{Field::Date, "2024.0701"}, {Field::Time, "15"}, {Field::TimeZone, "0"},
+                 {Field::NewEpoch, "0"}});
     run.Calculate();
-    EXPECT_EQ(run[Field::Text10], "2024.5");
+    EXPECT_EQ(run[Field::NewEpoch], "2024.5");
 }
 
 TEST(CalculatePass, ConstellationFieldEmptyWithoutTheBoundaryData)
 {
-    PassRun run({{Field::Text20, "Leo"}});
+    PassRun run({{Field::Constellation, "Leo"}});
     run.Calculate();
-    EXPECT_EQ(run[Field::Text20], "");
+    EXPECT_EQ(run[Field::Constellation], "");
 }
 
 struct FaultCase {
@@ -183,17 +183,17 @@ struct FaultCase {
 TEST(CalculatePass, FaultEndsThePassAndKeepsWhatWasWritten)
 {
     const FaultCase cases[] = {
-        {{{Field::Text3, "1e400"}}, FaultKind::Overflow, Field::Text2, Field::Text13},
-        {{{Field::Text3, "32768"}}, FaultKind::Overflow, Field::Text2, Field::Text13},
-        {{{Field::Text4, "40000"}}, FaultKind::Overflow, Field::Text3, Field::Text13},
-        {{{Field::Text5, "40000.0101"}}, FaultKind::Overflow, Field::Text5, Field::Text13},
-        {{{Field::Text5, "30800.0101"}}, FaultKind::Overflow, Field::Text10, Field::Text13},
-        {{{Field::Text6, "32767"}, {Field::Text4, "8"}, {Field::Text5, "2000.0101"}},
-         FaultKind::Overflow, Field::Text6, Field::Text13},
+        {{{Field::Latitude, "1e400"}}, FaultKind::Overflow, Field::Longitude, Field::JulianDate},
+        {{{Field::Latitude, "32768"}}, FaultKind::Overflow, Field::Longitude, Field::JulianDate},
+        {{{Field::TimeZone, "40000"}}, FaultKind::Overflow, Field::Latitude, Field::JulianDate},
+        {{{Field::Date, "40000.0101"}}, FaultKind::Overflow, Field::Date, Field::JulianDate},
+        {{{Field::Date, "30800.0101"}}, FaultKind::Overflow, Field::NewEpoch, Field::JulianDate},
+        {{{Field::Time, "32767"}, {Field::TimeZone, "8"}, {Field::Date, "2000.0101"}},
+         FaultKind::Overflow, Field::Time, Field::JulianDate},
         // The difference of the epochs overflows before its infinity turns
         // into the NaN that the precessed place's packing stops on.
-        {{{Field::Text9, "-1e308"}, {Field::Text10, "1e308"}}, FaultKind::Overflow, Field::Text13,
-         Field::Text11},
+        {{{Field::Epoch, "-1e308"}, {Field::NewEpoch, "1e308"}}, FaultKind::Overflow, Field::JulianDate,
+         Field::NewRightAscension},
     };
     for (const auto& c : cases) {
         // A trailing "x" in every input shows which inputs were rewritten.
@@ -214,14 +214,14 @@ TEST(CalculatePass, FaultEndsThePassAndKeepsWhatWasWritten)
 
 TEST(CalculatePass, ExactZenithShowsAzimuthZeroAndGoesOn)
 {
-    PassRun run({{Field::Text2, "0"}, {Field::Text3, "20"}, {Field::Text4, "0"}, {Field::Text5, "2000.0101"},
-                 {Field::Text6, "0"}, {Field::Text7, "6.39522711"}, {Field::Text8, "20"}});
+    PassRun run({{Field::Longitude, "0"}, {Field::Latitude, "20"}, {Field::TimeZone, "0"}, {Field::Date, "2000.0101"},
+                 {Field::Time, "0"}, {Field::RightAscension, "6.39522711"}, {Field::Declination, "20"}});
     run.Calculate();
     EXPECT_FALSE(run.fault);
-    EXPECT_EQ(run[Field::Text18], " 1");
-    EXPECT_EQ(run[Field::Text17], " 90");
-    EXPECT_EQ(run[Field::Text16], " 0");
-    EXPECT_EQ(run[Field::Text26], " 5.50489");
+    EXPECT_EQ(run[Field::AirMass], " 1");
+    EXPECT_EQ(run[Field::Altitude], " 90");
+    EXPECT_EQ(run[Field::Azimuth], " 0");
+    EXPECT_EQ(run[Field::Dawn], " 5.50489");
 }
 
 struct SiteCase {
@@ -246,16 +246,16 @@ void ExpectShown(const SiteCase& c)
 TEST(CalculatePass, TargetSettingThroughTheHorizon)
 {
     const std::map<Field, std::string> kittPeak{
-        {Field::Text2, "111.3548"}, {Field::Text3, "31.5748"}, {Field::Text4, "7"},
-        {Field::Text5, "2024.0302"}, {Field::Text7, "6.450892"}, {Field::Text8, "-16.4258"},
-        {Field::Text10, "0"}};
+        {Field::Longitude, "111.3548"}, {Field::Latitude, "31.5748"}, {Field::TimeZone, "7"},
+        {Field::Date, "2024.0302"}, {Field::RightAscension, "6.450892"}, {Field::Declination, "-16.4258"},
+        {Field::NewEpoch, "0"}};
     const std::pair<const char*, std::map<Field, std::string>> cases[] = {
-        {"1.3900", {{Field::Text17, " 1.520077"}, {Field::Text18, " 20.203"}}},
-        {"1.5000", {{Field::Text17, "-.3835759"}, {Field::Text18, "-89.071"}}},
+        {"1.3900", {{Field::Altitude, " 1.520077"}, {Field::AirMass, " 20.203"}}},
+        {"1.5000", {{Field::Altitude, "-.3835759"}, {Field::AirMass, "-89.071"}}},
     };
     for (const auto& [time, shown] : cases) {
         auto typed = kittPeak;
-        typed[Field::Text6] = time;
+        typed[Field::Time] = time;
         ExpectShown({typed, shown});
     }
 }
@@ -267,11 +267,11 @@ TEST(CalculatePass, TwilightOutsideTheWindowsOrNotAtAll)
 {
     const auto site = [](const char* lon, const char* lat, const char* zone, const char* date,
                          const char* h0) {
-        return std::map<Field, std::string>{{Field::Text2, lon}, {Field::Text3, lat}, {Field::Text4, zone},
-                                            {Field::Text5, date}, {Field::Text6, "0"}, {Field::Text27, h0}};
+        return std::map<Field, std::string>{{Field::Longitude, lon}, {Field::Latitude, lat}, {Field::TimeZone, zone},
+                                            {Field::Date, date}, {Field::Time, "0"}, {Field::Twilight, h0}};
     };
     const auto times = [](const char* dusk, const char* dawn) {
-        return std::map<Field, std::string>{{Field::Text25, dusk}, {Field::Text26, dawn}};
+        return std::map<Field, std::string>{{Field::Dusk, dusk}, {Field::Dawn, dawn}};
     };
     const SiteCase cases[] = {
         {site("-18.5719", "69.3857", "-1", "2024.1210", "-6"), times(" 13.5958", " 9.10597")},
@@ -291,27 +291,27 @@ TEST(CalculatePass, TwilightOutsideTheWindowsOrNotAtAll)
 TEST(CalculatePass, FractionalZonesShiftUniversalTime)
 {
     const auto at = [](const char* zone) {
-        return std::map<Field, std::string>{{Field::Text2, "-79.4104"}, {Field::Text3, "29.2137"},
-                                            {Field::Text4, zone}, {Field::Text5, "2025.0115"},
-                                            {Field::Text6, "22"}, {Field::Text7, "5.35"}, {Field::Text8, "-5.23"},
-                                            {Field::Text10, "0"}};
+        return std::map<Field, std::string>{{Field::Longitude, "-79.4104"}, {Field::Latitude, "29.2137"},
+                                            {Field::TimeZone, zone}, {Field::Date, "2025.0115"},
+                                            {Field::Time, "22"}, {Field::RightAscension, "5.35"}, {Field::Declination, "-5.23"},
+                                            {Field::NewEpoch, "0"}};
     };
-    ExpectShown({at("-5.5"), {{Field::Text4, "-5.5"}, {Field::Text13, " 2460691.1875"},
-                              {Field::Text16, " 177.2305"}}});
-    ExpectShown({at("-5.75"), {{Field::Text13, " 2460691.17708"}}});
+    ExpectShown({at("-5.5"), {{Field::TimeZone, "-5.5"}, {Field::JulianDate, " 2460691.1875"},
+                              {Field::Azimuth, " 177.2305"}}});
+    ExpectShown({at("-5.75"), {{Field::JulianDate, " 2460691.17708"}}});
 }
 
 // "Now" is the clock's universal instant read on the site's zone clock.
 TEST(CalculatePass, PresentInstantOnTheSiteClock)
 {
     const std::pair<const char*, std::map<Field, std::string>> cases[] = {
-        {"8", {{Field::Text5, "2026.1205"}, {Field::Text6, "04.4849"}}},
-        {"0", {{Field::Text5, "2026.1205"}, {Field::Text6, "12.4849"}}},
-        {"-5.5", {{Field::Text5, "2026.1205"}, {Field::Text6, "18.1849"}}},
-        {"-11.5", {{Field::Text5, "2026.1206"}, {Field::Text6, "00.1849"}}},
+        {"8", {{Field::Date, "2026.1205"}, {Field::Time, "04.4849"}}},
+        {"0", {{Field::Date, "2026.1205"}, {Field::Time, "12.4849"}}},
+        {"-5.5", {{Field::Date, "2026.1205"}, {Field::Time, "18.1849"}}},
+        {"-11.5", {{Field::Date, "2026.1206"}, {Field::Time, "00.1849"}}},
     };
     for (const auto& [zone, shown] : cases) {
-        ExpectShown({{{Field::Text4, zone}, {Field::Text5, "0"}}, shown});
+        ExpectShown({{{Field::TimeZone, zone}, {Field::Date, "0"}}, shown});
     }
 }
 

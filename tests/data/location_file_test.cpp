@@ -79,8 +79,8 @@ TEST_F(LocationFile, ReadsNamesAndNumbersAsWritten)
     };
     for (const auto& [record, texts] : copies) {
         CopyLocationToFields(*list_, record, fields);
-        EXPECT_EQ((std::array{fields.Text(Field::Text1), fields.Text(Field::Text2), fields.Text(Field::Text3),
-                              fields.Text(Field::Text4)}),
+        EXPECT_EQ((std::array{fields.Text(Field::LocationName), fields.Text(Field::Longitude), fields.Text(Field::Latitude),
+                              fields.Text(Field::TimeZone)}),
                   texts);
     }
 }
@@ -92,7 +92,7 @@ TEST_F(LocationFile, ShippedSample)
     EXPECT_EQ(std::tie(list_->LocCount, list_->LocName[9]), std::tuple(20, "Siding Spring Observatory, NSW"));
     FieldTable fields;
     CopyLocationToFields(*list_, 1, fields);
-    EXPECT_EQ(fields.Text(Field::Text1) + fields.Text(Field::Text2) + fields.Text(Field::Text3) + fields.Text(Field::Text4),
+    EXPECT_EQ(fields.Text(Field::LocationName) + fields.Text(Field::Longitude) + fields.Text(Field::Latitude) + fields.Text(Field::TimeZone),
               "Kestrine Astr. Observatory 122.50514 53.45289 8");
 }
 

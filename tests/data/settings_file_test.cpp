@@ -15,8 +15,8 @@ using test::ReadFile;
 SettingsRecord Designed(Int16 left = 100, Int16 top = 100)
 {
     const auto text = [](Field f) { return std::string(DesignedText(f)); };
-    return {left, top, text(Field::Text1), text(Field::Text2), text(Field::Text3), text(Field::Text4),
-            text(Field::Text27)};
+    return {left, top, text(Field::LocationName), text(Field::Longitude), text(Field::Latitude), text(Field::TimeZone),
+            text(Field::Twilight)};
 }
 
 class SettingsFile : public test::TempFolderTest {};

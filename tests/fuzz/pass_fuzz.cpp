@@ -23,8 +23,8 @@
 namespace orvexal::fuzz {
 namespace {
 
-constexpr Field kTyped[] = {Field::Text2, Field::Text3, Field::Text4, Field::Text5, Field::Text6,
-                            Field::Text7, Field::Text8, Field::Text9, Field::Text10, Field::Text27};
+constexpr Field kTyped[] = {Field::Longitude, Field::Latitude, Field::TimeZone, Field::Date, Field::Time,
+                            Field::RightAscension, Field::Declination, Field::Epoch, Field::NewEpoch, Field::Twilight};
 
 DateTime FixedNow() { return {2026, 12, 5, 12, 48, 49}; }
 
@@ -44,7 +44,7 @@ public:
 void Type(std::string_view input, FieldTable& fields)
 {
     for (const Field field : kTyped) {
-        const bool last = field == Field::Text27;
+        const bool last = field == Field::Twilight;
         const std::size_t end = last ? std::string_view::npos : input.find('\n');
         fields.FieldTable::SetText(field, std::string(input.substr(0, end)));
         if (end == std::string_view::npos) {
@@ -66,10 +66,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SunPlace sun;
     const std::optional<FaultKind> fault = CalculatePass(fields, ShippedTables(), sun, FixedNow);
     if (!fault) {
-        Require(fields.written.size() == 25 && *fields.written.begin() == Field::Text2
-                    && *fields.written.rbegin() == Field::Text26,
+        Require(fields.written.size() == 25 && *fields.written.begin() == Field::Longitude
+                    && *fields.written.rbegin() == Field::Dawn,
                 "a completed pass writes Text2 to Text26");
     }
-    Require(fields.Text(Field::Text20) != "[invalid coords]", "the search gets coordinates in range");
+    Require(fields.Text(Field::Constellation) != "[invalid coords]", "the search gets coordinates in range");
     return 0;
 }

@@ -633,7 +633,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(shown));
         if (shown == The().window.get()) {
             if (restored) {
-                The().window->SetText(Field::Label2, kNotLoaded.toStdString());
+                The().window->SetText(Field::Status, kNotLoaded.toStdString());
             }
             QVERIFY(The().window->centralWidget()->geometry().bottom() < shown->height());
             shown = The().window->centralWidget();
