@@ -181,7 +181,7 @@ constexpr LatitudeTerm kLatitudeTerms[] = {
     {2, -2, 0, 1, 107},
 };
 
-// The additive terms (Meeus, p. 338), 1e-6 degree.
+// The additive terms that follow the tables in Meeus, ch. 47: 1e-6 degree.
 constexpr double kVenusLongitude = 3958;           // sin A1
 constexpr double kFlatteningLongitude = 1962;      // sin (L' - F)
 constexpr double kJupiterLongitude = 318;          // sin A2
@@ -209,7 +209,8 @@ struct Arguments {
     double eccentricity;
 
     double Of(int dk, int mk, int mpk, int fk) const { return dk * d + mk * m + mpk * mp + fk * f; }
-    double Scale(int mk) const { return mk == 0 ? 1 : std::abs(mk) == 1 ? eccentricity : eccentricity * eccentricity; }
+    // E to the power |multiple of M|: 0, 1 or 2.
+    double Scale(int mk) const { return std::pow(eccentricity, std::abs(mk)); }
 };
 
 }  // namespace

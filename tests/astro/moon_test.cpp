@@ -86,6 +86,20 @@ TEST(Moon, TotalSolarEclipseOf2024April8)
     EXPECT_NEAR(moon.altitude / kDegree, 69.8, 0.1);
 }
 
+TEST(Moon, ParallaxOfMarsMeeusExample40a)
+{
+    // Mars from Palomar, 7h 47m 27s west, 33 21' 22" north (its height of
+    // 1706 m moves Mars by less than 0.01"), at apparent sidereal time
+    // 1h 40m 45s: from 22h 38m 07.25s, -15 46' 15.9" to 22h 38m 08.54s,
+    // -15 46' 30.0".
+    const GeocentricPlace mars{{339.530208 * kDegree, -15.771083 * kDegree}, 0.37276 * 149597870.7};
+    const Observer palomar{(7 + 47 / 60.0 + 27 / 3600.0) * 15, 33 + 21 / 60.0 + 22 / 3600.0};
+    const double siderealTime = (1 + 40 / 60.0 + 45 / 3600.0) * 15 * kDegree;
+    const TopocentricPlace seen = TopocentricFromGeocentric(mars, palomar, siderealTime);
+    EXPECT_NEAR(seen.equatorial.rightAscension / kDegree, (22 + 38 / 60.0 + 8.54 / 3600) * 15, 0.01 / 3600 * 15);
+    EXPECT_NEAR(seen.equatorial.declination / kDegree, -(15 + 46 / 60.0 + 30.0 / 3600), 0.1 / 3600);
+}
+
 TEST(Moon, ParallaxOfAMoonOnTheHorizon)
 {
     // A horizontal parallax of 0.95 deg: the Moon, geocentrically on the
