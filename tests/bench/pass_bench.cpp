@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include "astro/moon.h"
 #include "calc/fields.h"
 #include "calc/pass.h"
 #include "data/constellation_file.h"
@@ -42,6 +43,18 @@ void BM_FindConstellation(benchmark::State& state)
     }
 }
 BENCHMARK(BM_FindConstellation)->Arg(89)->Arg(23)->Arg(-89);
+
+// One topocentric Moon: Delta T, the lunar series, nutation, sidereal time
+// and parallax.
+void BM_MoonTopocentricPlace(benchmark::State& state)
+{
+    double jd = 2460409.262037;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(MoonTopocentricPlace(jd, {104.138, 25.29}));
+        jd += 1e-6;
+    }
+}
+BENCHMARK(BM_MoonTopocentricPlace);
 
 }  // namespace
 

@@ -1,0 +1,24 @@
+#include "astro/ecliptic.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace orvexal {
+
+EquatorialPlace EquatorialFromEcliptic(EclipticPlace place, double obliquity)
+{
+    const double sinLon = std::sin(place.longitude);
+    const double cosLon = std::cos(place.longitude);
+    const double sinLat = std::sin(place.latitude);
+    const double cosLat = std::cos(place.latitude);
+    const double sinEps = std::sin(obliquity);
+    const double cosEps = std::cos(obliquity);
+    double ra = std::atan2(sinLon * cosEps * cosLat - sinLat * sinEps, cosLon * cosLat);
+    if (ra < 0) {
+        ra += 2 * std::numbers::pi;
+    }
+    const double dec = std::asin(sinLat * cosEps + cosLat * sinEps * sinLon);
+    return {ra, dec};
+}
+
+}  // namespace orvexal

@@ -1,0 +1,52 @@
+#include "astro/solar_coordinates.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "astro/delta_t.h"
+#include "astro/ecliptic.h"
+#include "astro/nutation.h"
+
+namespace orvexal {
+namespace {
+
+constexpr double kJ2000 = 2451545.0;       // JD of the reference epoch
+constexpr double kDaysPerCentury = 36525;  // Julian century
+constexpr double kRadiansPerDegree = std::numbers::pi / 180;
+constexpr double kRadiansPerArcsecond = kRadiansPerDegree / 3600;
+constexpr double kKmPerAu = 149597870.7;  // IAU 2012 astronomical unit
+
+// Meeus, eqs. 25.2 to 25.4 and the equation of the centre: degrees,
+// per century and per century^2; the eccentricity is dimensionless.
+constexpr double kMeanLongitude[] = {280.46646, 36000.76983, 0.0003032};
+constexpr double kMeanAnomaly[] = {357.52911, 35999.05029, -0.0001537};
+constexpr double kEccentricity[] = {0.016708634, -0.000042037, -0.0000001267};
+constexpr double kCentre1[] = {1.914602, -0.004817, -0.000014};  // times sin M
+constexpr double kCentre2[] = {0.019993, -0.000101};             // times sin 2M
+constexpr double kCentre3 = 0.000289;                            // times sin 3M
+constexpr double kRadiusScale = 1.000001018;  // AU, eq. 25.5
+constexpr double kAberration = 20.4898;       // arcseconds at 1 AU
+
+double Quadratic(const double (&c)[3], double t) { return c[0] + t * (c[1] + t * c[2]); }
+
+}  // namespace
+
+GeocentricPlace SunApparentPlace(double jdUt)
+{
+    const double jdTt = TerrestrialTime(jdUt);
+    const double t = (jdTt - kJ2000) / kDaysPerCentury;
+    const double m = Quadratic(kMeanAnomaly, t) * kRadiansPerDegree;
+    const double e = Quadratic(kEccentricity, t);
+    const double centre = Quadratic(kCentre1, t) * std::sin(m) + (kCentre2[0] + kCentre2[1] * t) * std::sin(2 * m)
+                          + kCentre3 * std::sin(3 * m);
+    const double trueLongitude = (Quadratic(kMeanLongitude, t) + centre) * kRadiansPerDegree;
+    const double trueAnomaly = m + centre * kRadiansPerDegree;
+    const double radiusAu = kRadiusScale * (1 - e * e) / (1 + e * std::cos(trueAnomaly));
+
+    const Nutation nutation = NutationAt(jdTt);
+    const double apparentLongitude =
+        trueLongitude + nutation.inLongitude - kAberration / radiusAu * kRadiansPerArcsecond;
+    return {EquatorialFromEcliptic({apparentLongitude, 0}, nutation.TrueObliquity()), radiusAu * kKmPerAu};
+}
+
+}  // namespace orvexal
