@@ -35,11 +35,14 @@ constexpr double kHoursPerHalfDay = 12;
 
 constexpr double kHoursPerDay = 24;
 
+// The Sun held at one place, seen from the site. Its altitude's sine is
+// p + q cos H: p = sin(dec) sin(latitude), q = cos(latitude) cos(dec), worked
+// out once for the whole search.
 struct SunForSearch {
     double longitude;  // degrees, + to the west
-    double latitude;   // degrees, + to the north
     double ra;         // hours
-    double dec;        // degrees
+    double p;
+    double q;
 };
 
 double HourAngle(const SunForSearch& sun, double t)
@@ -50,19 +53,15 @@ double HourAngle(const SunForSearch& sun, double t)
 // Sine of the Sun's altitude at the trial JD t.
 double SineAltitude(const SunForSearch& sun, double t)
 {
-    return std::sin(DegToRad(sun.dec)) * std::sin(DegToRad(sun.latitude))
-           + (std::cos(DegToRad(sun.latitude)) * std::cos(DegToRad(sun.dec)))
-                 * std::cos(DegToRad(kDegreesPerHour * HourAngle(sun, t)));
+    return sun.p + sun.q * std::cos(DegToRad(kDegreesPerHour * HourAngle(sun, t)));
 }
 
 // Whether the Sun, held at its place, crosses the altitude whose sine is s0
-// at all in a day: its altitude swings between the sines P - Q (lower
-// culmination) and P + Q (upper culmination).
+// at all in a day: its altitude swings between the sines p - q (lower
+// culmination) and p + q (upper culmination).
 bool CrossesInADay(const SunForSearch& sun, double s0)
 {
-    const double p = std::sin(DegToRad(sun.dec)) * std::sin(DegToRad(sun.latitude));
-    const double q = std::cos(DegToRad(sun.latitude)) * std::cos(DegToRad(sun.dec));
-    return q > 0 && p - q <= s0 && p + q >= s0;
+    return sun.q > 0 && sun.p - sun.q <= s0 && sun.p + sun.q >= s0;
 }
 
 // The Sun's lower culmination nearest local midnight jd0: its hour angle
@@ -132,7 +131,10 @@ std::optional<double> Crossing(const SunForSearch& sun, const Search& search, do
 
 SunForSearch Prepare(double longitude, double latitude, float sunRA, float sunDec)
 {
-    return {longitude, latitude, PackedToDecimal(sunRA), PackedToDecimal(sunDec)};
+    const double dec = PackedToDecimal(sunDec);
+    return {longitude, PackedToDecimal(sunRA),
+            std::sin(DegToRad(dec)) * std::sin(DegToRad(latitude)),
+            std::cos(DegToRad(latitude)) * std::cos(DegToRad(dec))};
 }
 
 }  // namespace

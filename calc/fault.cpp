@@ -113,12 +113,9 @@ double FiniteValue(double value)
 
 double CheckedValue(double value)
 {
-    // g++ ignores FENV_ACCESS and may move arithmetic past a call that reads
-    // the flags; an empty asm that takes the value through memory makes the
-    // value, and the flags its arithmetic raised, settled before the check.
-    asm volatile("" : "+m"(value) : : "memory");
+    const double settled = Settled(value);
     CheckFloatingFaults();
-    return FiniteValue(value);
+    return FiniteValue(settled);
 }
 
 }  // namespace orvexal

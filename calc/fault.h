@@ -67,6 +67,16 @@ double FiniteValue(double value);
 // from the infinity they made).
 std::optional<FaultKind> RecordedFloatingFault();
 
+// The value as computed: g++ ignores FENV_ACCESS and may move arithmetic past
+// a call that reads the flags; an empty asm that takes the value through
+// memory settles the value, and the flags its arithmetic raised, before
+// whatever follows.
+inline double Settled(double value)
+{
+    asm volatile("" : "+m"(value) : : "memory");
+    return value;
+}
+
 // Raises the fault recorded since the last clear or check, if any, and clears
 // the record. A value that is not finite is a fault even when nothing was
 // recorded (FiniteValue).

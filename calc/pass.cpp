@@ -162,12 +162,14 @@ private:
         }
     }
 
-    // A result: checked, written in its field's text form, handed back.
+    // A result: written in its field's text form and handed back. The
+    // flags its arithmetic raised are read by the write; only its being
+    // finite is checked here, before the text is made.
     double Show(Field field, double value)
     {
-        const double checked = CheckedValue(value);
-        Write(field, ResultText(field, checked));
-        return checked;
+        const double finite = FiniteValue(Settled(value));
+        Write(field, ResultText(field, finite));
+        return finite;
     }
 
     // A packed input field: its decimal value, and the field rewritten as
