@@ -3,7 +3,7 @@
 #include <array>
 #include <cmath>
 
-#include "astro/units.h"
+#include "numbers/units.h"
 
 namespace orvexal {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "astro/units.h"
+#include "numbers/units.h"
 
 namespace orvexal {
 namespace {

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "astro/angles.h"
-#include "calc/packed.h"
+#include "numbers/packed.h"
 
 namespace orvexal {
 namespace {

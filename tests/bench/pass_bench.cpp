@@ -1,8 +1,8 @@
 #include <benchmark/benchmark.h>
 
-#include "calc/fields.h"
-#include "calc/pass.h"
 #include "data/constellation_file.h"
+#include "pass/fields.h"
+#include "pass/pass.h"
 
 namespace {
 
