@@ -4,7 +4,7 @@
 // library pi.
 #pragma once
 
-#include "astro/units.h"
+#include "numbers/units.h"
 
 namespace orvexal {
 

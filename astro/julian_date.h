@@ -9,7 +9,7 @@
 // leaving their range is an overflow fault.
 #pragma once
 
-#include "calc/fault.h"
+#include "numbers/fault.h"
 
 namespace orvexal {
 

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "astro/angles.h"
-#include "astro/units.h"
+#include "numbers/units.h"
 
 namespace orvexal {
 namespace {

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "astro/angles.h"
-#include "astro/units.h"
+#include "numbers/units.h"
 
 namespace orvexal {
 namespace {

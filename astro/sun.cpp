@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "astro/angles.h"
-#include "astro/units.h"
-#include "calc/packed.h"
+#include "numbers/packed.h"
+#include "numbers/units.h"
 
 namespace orvexal {
 namespace {

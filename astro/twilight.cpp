@@ -4,8 +4,8 @@
 #include <optional>
 
 #include "astro/sidereal_time.h"
-#include "astro/units.h"
-#include "calc/packed.h"
+#include "numbers/packed.h"
+#include "numbers/units.h"
 
 namespace orvexal {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "calc/pass.h"
+#include "pass/pass.h"
 
 namespace orvexal {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <iosfwd>
 
-#include "calc/clock.h"
 #include "data/app_state.h"
+#include "pass/clock.h"
 
 namespace orvexal {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "calc/clock.h"
-#include "calc/fields.h"
+#include "pass/clock.h"
+#include "pass/fields.h"
 
 namespace orvexal {
 

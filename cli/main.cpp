@@ -6,11 +6,11 @@
 #include <iostream>
 #include <stdexcept>
 
-#include "calc/pass.h"
 #include "cli/batch.h"
 #include "cli/command_line.h"
 #include "data/app_state.h"
 #include "data/constellation_file.h"
+#include "pass/pass.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include "astro/constellation.h"
 #include "astro/sun.h"
-#include "calc/fault.h"
 #include "data/location_list.h"
+#include "numbers/fault.h"
 
 namespace orvexal {
 

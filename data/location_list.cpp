@@ -1,6 +1,6 @@
 #include "data/location_list.h"
 
-#include "calc/number_text.h"
+#include "numbers/number_text.h"
 
 namespace orvexal {
 

@@ -4,8 +4,8 @@
 #include <array>
 #include <string>
 
-#include "calc/fault.h"
-#include "calc/fields.h"
+#include "numbers/fault.h"
+#include "pass/fields.h"
 
 namespace orvexal {
 

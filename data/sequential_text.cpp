@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "calc/fault.h"
-#include "calc/number_text.h"
+#include "numbers/fault.h"
+#include "numbers/number_text.h"
 
 namespace orvexal {
 namespace {

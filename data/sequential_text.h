@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "calc/fields.h"
+#include "pass/fields.h"
 
 namespace orvexal {
 

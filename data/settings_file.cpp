@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <limits>
 
-#include "calc/number_text.h"
 #include "data/sequential_text.h"
+#include "numbers/number_text.h"
 
 namespace orvexal {
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "calc/fault.h"
+#include "numbers/fault.h"
 
 namespace orvexal {
 

@@ -5,10 +5,10 @@
 
 #include <optional>
 
-#include "calc/fields.h"
 #include "data/app_state.h"
 #include "data/location_file.h"
 #include "data/settings_file.h"
+#include "pass/fields.h"
 
 namespace orvexal {
 

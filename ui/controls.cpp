@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include "calc/fields.h"
+#include "pass/fields.h"
 
 namespace orvexal {
 namespace {

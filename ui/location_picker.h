@@ -4,8 +4,8 @@
 
 #include <QWidget>
 
-#include "calc/fields.h"
 #include "data/location_list.h"
+#include "pass/fields.h"
 
 class QListWidget;
 class QPushButton;

@@ -2,8 +2,8 @@
 // working folder.
 #include <QApplication>
 
-#include "calc/clock.h"
 #include "data/app_state.h"
+#include "pass/clock.h"
 #include "ui/main_window.h"
 
 int main(int argc, char* argv[])

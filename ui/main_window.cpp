@@ -7,9 +7,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 
-#include "calc/pass.h"
 #include "data/location_list.h"
 #include "data/startup.h"
+#include "pass/pass.h"
 #include "ui/about_box.h"
 #include "ui/controls.h"
 #include "ui/help_page.h"

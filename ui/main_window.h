@@ -6,10 +6,10 @@
 #include <QMainWindow>
 #include <array>
 
-#include "calc/clock.h"
-#include "calc/fields.h"
 #include "data/app_state.h"
 #include "data/location_file.h"
+#include "pass/clock.h"
+#include "pass/fields.h"
 #include "ui/twips.h"
 
 class QAction;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "astro/galactic.h"
-#include "astro/units.h"
+#include "numbers/units.h"
 
 namespace orvexal {
 namespace {

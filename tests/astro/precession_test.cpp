@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "astro/precession.h"
-#include "astro/units.h"
+#include "numbers/units.h"
 
 namespace orvexal {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "astro/sun.h"
 #include "astro/twilight.h"
-#include "calc/number_text.h"
+#include "numbers/number_text.h"
 
 namespace orvexal {
 namespace {

@@ -1,9 +1,9 @@
 #include <benchmark/benchmark.h>
 
 #include "astro/moon.h"
-#include "calc/fields.h"
-#include "calc/pass.h"
 #include "data/constellation_file.h"
+#include "pass/fields.h"
+#include "pass/pass.h"
 
 namespace {
 

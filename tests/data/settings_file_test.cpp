@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "calc/fields.h"
+#include "pass/fields.h"
 #include "test_files.h"
 
 namespace orvexal {

@@ -15,7 +15,7 @@
 #include <cmath>
 #include <limits>
 
-#include "calc/fixed_format.h"
+#include "numbers/fixed_format.h"
 #include "fuzz_support.h"
 
 namespace orvexal::fuzz {

@@ -21,7 +21,7 @@
 #include <cstdlib>
 #include <optional>
 
-#include "calc/number_text.h"
+#include "numbers/number_text.h"
 #include "fuzz_support.h"
 
 namespace orvexal::fuzz {

@@ -17,7 +17,7 @@
 // -90 to +90 degrees.
 #include <set>
 
-#include "calc/pass.h"
+#include "pass/pass.h"
 #include "fuzz_support.h"
 
 namespace orvexal::fuzz {

@@ -15,7 +15,7 @@
 #include <QTreeWidget>
 #include <memory>
 
-#include "calc/pass.h"
+#include "pass/pass.h"
 #include "ui/controls.h"
 #include "ui/main_window.h"
 

@@ -1,19 +1,19 @@
-#include "calc/pass.h"
+#include "pass/pass.h"
 
 #include <cmath>
 #include <stdexcept>
 
 #include "astro/galactic.h"
+#include "astro/heliocentric.h"
+#include "astro/horizon.h"
 #include "astro/julian_date.h"
 #include "astro/precession.h"
 #include "astro/sidereal_time.h"
 #include "astro/twilight.h"
-#include "astro/units.h"
-#include "calc/fixed_format.h"
-#include "calc/heliocentric.h"
-#include "calc/horizon.h"
-#include "calc/number_text.h"
-#include "calc/packed.h"
+#include "numbers/fixed_format.h"
+#include "numbers/number_text.h"
+#include "numbers/packed.h"
+#include "numbers/units.h"
 
 namespace orvexal {
 namespace {

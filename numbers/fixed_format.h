@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "calc/fault.h"
+#include "numbers/fault.h"
 
 namespace orvexal {
 

@@ -1,10 +1,10 @@
-#include "calc/horizon.h"
+#include "astro/horizon.h"
 
 #include <cmath>
 
 #include "astro/angles.h"
-#include "astro/units.h"
-#include "calc/fault.h"
+#include "numbers/fault.h"
+#include "numbers/units.h"
 
 namespace orvexal {
 namespace {

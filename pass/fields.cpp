@@ -1,4 +1,4 @@
-#include "calc/fields.h"
+#include "pass/fields.h"
 
 namespace orvexal {
 namespace {

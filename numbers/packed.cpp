@@ -1,4 +1,4 @@
-#include "calc/packed.h"
+#include "numbers/packed.h"
 
 #include <cmath>
 

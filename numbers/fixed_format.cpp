@@ -1,9 +1,9 @@
-#include "calc/fixed_format.h"
+#include "numbers/fixed_format.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "calc/number_text.h"
+#include "numbers/number_text.h"
 
 namespace orvexal {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "calc/fixed_format.h"
+#include "numbers/fixed_format.h"
 
 namespace orvexal {
 namespace {

@@ -1,4 +1,4 @@
-#include "calc/clock.h"
+#include "pass/clock.h"
 
 #include <chrono>
 #include <cmath>

@@ -7,7 +7,7 @@
 // 20.75 reads as 20 units and 75 minutes.
 #pragma once
 
-#include "calc/fault.h"
+#include "numbers/fault.h"
 
 namespace orvexal {
 

@@ -2,7 +2,7 @@
 
 #include <clocale>
 
-#include "calc/number_text.h"
+#include "numbers/number_text.h"
 
 namespace orvexal {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "calc/pass.h"
+#include "pass/pass.h"
 
 namespace orvexal {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "calc/number_text.h"
-#include "calc/packed.h"
+#include "numbers/number_text.h"
+#include "numbers/packed.h"
 
 namespace orvexal {
 namespace {

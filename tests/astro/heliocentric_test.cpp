@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "astro/units.h"
-#include "calc/fixed_format.h"
-#include "calc/heliocentric.h"
+#include "astro/heliocentric.h"
+#include "numbers/fixed_format.h"
+#include "numbers/units.h"
 
 namespace orvexal {
 namespace {

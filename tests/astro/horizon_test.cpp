@@ -3,10 +3,10 @@
 #include <cmath>
 #include <vector>
 
-#include "astro/units.h"
-#include "calc/horizon.h"
-#include "calc/number_text.h"
-#include "calc/packed.h"
+#include "astro/horizon.h"
+#include "numbers/number_text.h"
+#include "numbers/packed.h"
+#include "numbers/units.h"
 
 namespace orvexal {
 namespace {

@@ -1,4 +1,4 @@
-#include "calc/fault.h"
+#include "numbers/fault.h"
 
 #include <cfenv>
 #include <cmath>

@@ -11,9 +11,9 @@
 
 #include "astro/constellation.h"
 #include "astro/sun.h"
-#include "calc/clock.h"
-#include "calc/fault.h"
-#include "calc/fields.h"
+#include "numbers/fault.h"
+#include "pass/clock.h"
+#include "pass/fields.h"
 
 namespace orvexal {
 

@@ -1,8 +1,8 @@
-#include "calc/heliocentric.h"
+#include "astro/heliocentric.h"
 
 #include <cmath>
 
-#include "astro/units.h"
+#include "numbers/units.h"
 
 namespace orvexal {
 namespace {
