@@ -29,14 +29,14 @@ std::vector<std::string> SplitOnTabs(const std::string& line)
     return columns;
 }
 
-std::string ResultLine(const FieldTable& fields, const std::optional<FaultKind>& fault)
+std::string ResultLine(const FieldTable& fields, const std::optional<PassFault>& fault)
 {
     std::string line;
     for (int i = static_cast<int>(Field::Longitude); i <= static_cast<int>(Field::Twilight); ++i) {
         line += fields.Text(static_cast<Field>(i));
         line += '\t';
     }
-    return line + (fault ? FaultName(*fault) : "ok");
+    return line + (fault ? FaultName(fault->kind) : "ok");
 }
 
 }  // namespace

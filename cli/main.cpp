@@ -64,7 +64,7 @@ int CalculateOnce(const CommandLine& line, AppState& state, const Clock& clock)
                   << '\n';
     }
     if (fault) {
-        std::cerr << "orvexal-calc: the calculation ended on an arithmetic fault: " << FaultName(*fault)
+        std::cerr << "orvexal-calc: the calculation ended on an arithmetic fault: " << FaultName(fault->kind)
                   << '\n';
         return kExitFault;
     }

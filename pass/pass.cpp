@@ -133,19 +133,34 @@ public:
         ReadDateAndTime();
         NormaliseUniversalDate();
         ReadTargetAndEpochs();
+        At(Computation::JulianDate);
         ComputeJulianDates();
+        At(Computation::EpochOfDate);
         ComputeEpochOfDate();
+        At(Computation::Precession);
         PrecessToNewEpoch();
+        At(Computation::HeliocentricCorrection);
         Show(Field::HeliocentricCorrection, HeliocentricCorrection(jd_, yearStart_, newRa_, newDec_));
+        At(Computation::SiderealTime);
         lst_ = Show(Field::SiderealTime, LocalSiderealTime(jd_, longitude_));
+        At(Computation::HorizonCoordinates);
         HorizonCoordinates(lst_, newRa_, newDec_, latitude_, *this);
+        At(Computation::Constellation);
         ShowConstellation();
+        At(Computation::GalacticCoordinates);
         ShowGalacticCoordinates();
+        At(Computation::SunPlace);
         ShowSun();
+        At(Computation::Twilight);
         ShowTwilight();
     }
 
+    // The computation running now.
+    Computation Current() const { return current_; }
+
 private:
+    void At(Computation computation) { current_ = computation; }
+
     std::string Text(Field field) const { return fields_.Text(field); }
 
     // Every field write is a checkpoint: a fault raised by the arithmetic
@@ -366,6 +381,7 @@ private:
         }
     }
 
+    Computation current_ = Computation::ReadingInputs;
     FieldTexts& fields_;
     const ConstellationTables& constellations_;
     SunPlace& sun_;
@@ -398,19 +414,38 @@ private:
 
 }  // namespace
 
-std::optional<FaultKind> CalculatePass(FieldTexts& fields, const ConstellationTables& constellations,
+const char* ComputationName(Computation computation)
+{
+    switch (computation) {
+    case Computation::ReadingInputs: return "the reading of the inputs";
+    case Computation::JulianDate: return "the Julian Date";
+    case Computation::EpochOfDate: return "the epoch of the date";
+    case Computation::Precession: return "the precession to the new epoch";
+    case Computation::HeliocentricCorrection: return "the heliocentric correction";
+    case Computation::SiderealTime: return "the sidereal time";
+    case Computation::HorizonCoordinates: return "the horizon coordinates";
+    case Computation::Constellation: return "the constellation";
+    case Computation::GalacticCoordinates: return "the galactic coordinates";
+    case Computation::SunPlace: return "the Sun's place";
+    case Computation::Twilight: return "dusk and dawn";
+    }
+    return "the calculation";
+}
+
+std::optional<PassFault> CalculatePass(FieldTexts& fields, const ConstellationTables& constellations,
                                        SunPlace& sun, const Clock& clock)
 {
     ClearFloatingFaults();
+    Pass pass(fields, constellations, sun, clock);
     try {
-        Pass(fields, constellations, sun, clock).Run();
+        pass.Run();
     } catch (const ArithmeticFault& fault) {
         // A fault the hardware recorded since the last checkpoint came from
         // arithmetic done before the check that threw (an overflow whose
         // infinity later turned into a NaN), so it names the end.
         const std::optional<FaultKind> earlier = RecordedFloatingFault();
         ClearFloatingFaults();
-        return earlier.value_or(fault.Kind());
+        return PassFault{earlier.value_or(fault.Kind()), pass.Current()};
     }
     return std::nullopt;
 }

@@ -17,12 +17,38 @@
 
 namespace orvexal {
 
+// The computations of a pass, in the order it runs them.
+enum class Computation {
+    ReadingInputs,
+    JulianDate,
+    EpochOfDate,
+    Precession,
+    HeliocentricCorrection,
+    SiderealTime,
+    HorizonCoordinates,
+    Constellation,
+    GalacticCoordinates,
+    SunPlace,
+    Twilight,
+};
+
+// "the precession to the new epoch": what a computation is called in a
+// message that it stopped.
+const char* ComputationName(Computation computation);
+
+// How a pass ended on an arithmetic fault: the fault and the computation it
+// stopped.
+struct PassFault {
+    FaultKind kind;
+    Computation computation;
+};
+
 // Runs one pass over the field texts. The clock is read only when the date
 // field is 0. On an arithmetic fault the pass ends at the failing step and
-// returns its kind: fields already written keep their new texts, fields not
+// says where: fields already written keep their new texts, fields not
 // reached keep theirs. SunRA and SunDec are those of the last pass that got
 // as far as the Sun.
-std::optional<FaultKind> CalculatePass(FieldTexts& fields, const ConstellationTables& constellations,
+std::optional<PassFault> CalculatePass(FieldTexts& fields, const ConstellationTables& constellations,
                                        SunPlace& sun, const Clock& clock);
 
 }  // namespace orvexal

@@ -246,7 +246,7 @@ void MainWindow::LoadForm()
 void MainWindow::Calculate()
 {
     if (const auto fault = CalculatePass(*this, state_.constellations, state_.sun, clock_)) {
-        ShowMessage(this, QString::fromUtf8(FaultCaption(*fault)), QMessageBox::Warning);
+        ShowMessage(this, QString::fromUtf8(FaultCaption(fault->kind)), QMessageBox::Warning);
     }
 }
 

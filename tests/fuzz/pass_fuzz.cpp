@@ -64,7 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckedFields fields;
     Type(TextOf(data, size), fields);
     SunPlace sun;
-    const std::optional<FaultKind> fault = CalculatePass(fields, ShippedTables(), sun, FixedNow);
+    const auto fault = CalculatePass(fields, ShippedTables(), sun, FixedNow);
     if (!fault) {
         Require(fields.written.size() == 25 && *fields.written.begin() == Field::Longitude
                     && *fields.written.rbegin() == Field::Dawn,

@@ -13,7 +13,7 @@ struct PassRun {
     FieldTable fields;
     ConstellationTables tables;
     SunPlace sun;
-    std::optional<FaultKind> fault;
+    std::optional<PassFault> fault;
 
     explicit PassRun(const std::map<Field, std::string>& typed = {})
     {
@@ -176,6 +176,7 @@ TEST(CalculatePass, ConstellationFieldEmptyWithoutTheBoundaryData)
 struct FaultCase {
     std::map<Field, std::string> typed;
     FaultKind kind;
+    Computation stopped;
     Field lastWritten;      // rewritten before the fault
     Field firstUntouched;   // keeps its text
 };
@@ -183,17 +184,17 @@ struct FaultCase {
 TEST(CalculatePass, FaultEndsThePassAndKeepsWhatWasWritten)
 {
     const FaultCase cases[] = {
-        {{{Field::Latitude, "1e400"}}, FaultKind::Overflow, Field::Longitude, Field::JulianDate},
-        {{{Field::Latitude, "32768"}}, FaultKind::Overflow, Field::Longitude, Field::JulianDate},
-        {{{Field::TimeZone, "40000"}}, FaultKind::Overflow, Field::Latitude, Field::JulianDate},
-        {{{Field::Date, "40000.0101"}}, FaultKind::Overflow, Field::Date, Field::JulianDate},
-        {{{Field::Date, "30800.0101"}}, FaultKind::Overflow, Field::NewEpoch, Field::JulianDate},
+        {{{Field::Latitude, "1e400"}}, FaultKind::Overflow, Computation::ReadingInputs, Field::Longitude, Field::JulianDate},
+        {{{Field::Latitude, "32768"}}, FaultKind::Overflow, Computation::ReadingInputs, Field::Longitude, Field::JulianDate},
+        {{{Field::TimeZone, "40000"}}, FaultKind::Overflow, Computation::ReadingInputs, Field::Latitude, Field::JulianDate},
+        {{{Field::Date, "40000.0101"}}, FaultKind::Overflow, Computation::ReadingInputs, Field::Date, Field::JulianDate},
+        {{{Field::Date, "30800.0101"}}, FaultKind::Overflow, Computation::JulianDate, Field::NewEpoch, Field::JulianDate},
         {{{Field::Time, "32767"}, {Field::TimeZone, "8"}, {Field::Date, "2000.0101"}},
-         FaultKind::Overflow, Field::Time, Field::JulianDate},
+         FaultKind::Overflow, Computation::ReadingInputs, Field::Time, Field::JulianDate},
         // The difference of the epochs overflows before its infinity turns
         // into the NaN that the precessed place's packing stops on.
-        {{{Field::Epoch, "-1e308"}, {Field::NewEpoch, "1e308"}}, FaultKind::Overflow, Field::JulianDate,
-         Field::NewRightAscension},
+        {{{Field::Epoch, "-1e308"}, {Field::NewEpoch, "1e308"}}, FaultKind::Overflow, Computation::Precession,
+         Field::JulianDate, Field::NewRightAscension},
     };
     for (const auto& c : cases) {
         // A trailing "x" in every input shows which inputs were rewritten.
@@ -206,7 +207,8 @@ TEST(CalculatePass, FaultEndsThePassAndKeepsWhatWasWritten)
         const std::string before = run[c.lastWritten];
         run.Calculate();
         ASSERT_TRUE(run.fault) << FieldName(c.lastWritten);
-        EXPECT_EQ(*run.fault, c.kind) << FieldName(c.lastWritten);
+        EXPECT_EQ(run.fault->kind, c.kind) << FieldName(c.lastWritten);
+        EXPECT_EQ(run.fault->computation, c.stopped) << FieldName(c.lastWritten);
         EXPECT_NE(run[c.lastWritten], before) << FieldName(c.lastWritten);
         EXPECT_EQ(run[c.firstUntouched], PassRun(typed)[c.firstUntouched]) << FieldName(c.lastWritten);
     }
