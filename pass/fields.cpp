@@ -65,6 +65,17 @@ std::string_view DesignedText(Field field)
     return kDesign[IndexOf(field)].text;
 }
 
+void WriteRecorder::SetText(Field field, const std::string& text)
+{
+    fields_.SetText(field, text);
+    written_[IndexOf(field)] = true;
+}
+
+bool WriteRecorder::Written(Field field) const
+{
+    return written_[IndexOf(field)];
+}
+
 FieldTable::FieldTable()
 {
     for (int i = 1; i <= kFieldCount; ++i) {

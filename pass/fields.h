@@ -68,6 +68,20 @@ public:
     virtual void SetText(Field field, const std::string& text) = 0;
 };
 
+// Another FieldTexts that notes which fields were written through it, so a
+// front end can tell the results a pass reached from those it did not.
+class WriteRecorder : public FieldTexts {
+public:
+    explicit WriteRecorder(FieldTexts& fields) : fields_(fields) {}
+    std::string Text(Field field) const override { return fields_.Text(field); }
+    void SetText(Field field, const std::string& text) override;
+    bool Written(Field field) const;
+
+private:
+    FieldTexts& fields_;
+    std::array<bool, kFieldCount> written_{};
+};
+
 // Field texts held in memory, starting from the designed texts.
 class FieldTable : public FieldTexts {
 public:
