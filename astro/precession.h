@@ -7,13 +7,9 @@
 // obliquity and the opposite angle. Proper motion is not applied.
 #pragma once
 
-namespace orvexal {
+#include "astro/sky_place.h"
 
-// A place on the sky in equatorial coordinates, radians.
-struct EquatorialPlace {
-    double ra = 0;
-    double dec = 0;
-};
+namespace orvexal {
 
 // Moves (ra, dec) in radians from the mean equator and equinox of fromEpoch
 // to those of toEpoch (decimal years). The new ra lies in 0 up to about

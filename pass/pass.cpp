@@ -316,8 +316,8 @@ private:
             return;
         }
         const EquatorialPlace place = Precess(epoch_, ra_, dec_, newEpoch_);
-        newRa_ = place.ra;
-        newDec_ = place.dec;
+        newRa_ = place.rightAscension;
+        newDec_ = place.declination;
         Show(Field::NewRightAscension, newRa_ * kDegreesPerRadian / kDegreesPerHour);
         Show(Field::NewDeclination, newDec_ * kDegreesPerRadian);
     }
@@ -336,8 +336,8 @@ private:
     void ShowConstellation()
     {
         const EquatorialPlace place = Precess(epoch_, ra_, dec_, kBoundaryEpoch);
-        const double hours = CheckedValue(place.ra * kDegreesPerRadian / kDegreesPerHour);
-        const double degrees = CheckedValue(place.dec * kDegreesPerRadian);
+        const double hours = CheckedValue(place.rightAscension * kDegreesPerRadian / kDegreesPerHour);
+        const double degrees = CheckedValue(place.declination * kDegreesPerRadian);
         Write(Field::Constellation, constellations_.ConDataLoaded
                                         ? FindConstellation(constellations_, hours, degrees)
                                         : std::string());
@@ -347,7 +347,7 @@ private:
     void ShowGalacticCoordinates()
     {
         const EquatorialPlace place = Precess(epoch_, ra_, dec_, kGalacticEpoch);
-        const GalacticPlace galactic = GalacticCoordinates(place.ra, place.dec);
+        const GalacticPlace galactic = GalacticCoordinates(place.rightAscension, place.declination);
         Show(Field::GalacticLongitude, galactic.l * kDegreesPerRadian);
         Show(Field::GalacticLatitude, galactic.b * kDegreesPerRadian);
     }

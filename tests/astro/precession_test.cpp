@@ -26,23 +26,23 @@ TEST(Precess, WorkedValues)
     for (const auto& c : cases) {
         const EquatorialPlace p =
             Precess(c.from, c.raHours * 15 / kDegreesPerRadian, c.decDegrees / kDegreesPerRadian, c.to);
-        EXPECT_NEAR(p.ra * kDegreesPerRadian / 15, c.newRaHours, 1e-9) << c.from << "->" << c.to;
-        EXPECT_NEAR(p.dec * kDegreesPerRadian, c.newDecDegrees, 1e-9) << c.from << "->" << c.to;
+        EXPECT_NEAR(p.rightAscension * kDegreesPerRadian / 15, c.newRaHours, 1e-9) << c.from << "->" << c.to;
+        EXPECT_NEAR(p.declination * kDegreesPerRadian, c.newDecDegrees, 1e-9) << c.from << "->" << c.to;
     }
 }
 
 TEST(Precess, ForthAndBackReturns)
 {
     const EquatorialPlace there = Precess(1950, 1.2, 0.4, 2025);
-    const EquatorialPlace back = Precess(2025, there.ra, there.dec, 1950);
-    EXPECT_NEAR(back.ra, 1.2, 1e-7);
-    EXPECT_NEAR(back.dec, 0.4, 1e-12);
+    const EquatorialPlace back = Precess(2025, there.rightAscension, there.declination, 1950);
+    EXPECT_NEAR(back.rightAscension, 1.2, 1e-7);
+    EXPECT_NEAR(back.declination, 0.4, 1e-12);
 }
 
 TEST(Precess, PoleAndSixHourCircleGiveLimits)
 {
-    EXPECT_EQ(Precess(2000, 0, 1.5707963267948966, 2000).dec, 1.5707963267948966);
-    EXPECT_NEAR(Precess(2000, 1.5707963267948966, 0, 2000).ra, 1.5707963267948966, 1e-15);
+    EXPECT_EQ(Precess(2000, 0, 1.5707963267948966, 2000).declination, 1.5707963267948966);
+    EXPECT_NEAR(Precess(2000, 1.5707963267948966, 0, 2000).rightAscension, 1.5707963267948966, 1e-15);
 }
 
 }  // namespace
