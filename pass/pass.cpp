@@ -1,12 +1,10 @@
 #include "pass/pass.h"
 
-#include <cmath>
 #include <stdexcept>
 
 #include "astro/galactic.h"
 #include "astro/heliocentric.h"
 #include "astro/horizon.h"
-#include "astro/julian_date.h"
 #include "astro/precession.h"
 #include "astro/sidereal_time.h"
 #include "astro/twilight.h"
@@ -14,17 +12,13 @@
 #include "numbers/number_text.h"
 #include "numbers/packed.h"
 #include "numbers/units.h"
+#include "pass/inputs.h"
 
 namespace orvexal {
 namespace {
 
-constexpr double kHoursPerDay = 24;
-
 // Dusk and dawn when the Sun does not cross the twilight altitude that day.
 constexpr const char* kNoTwilight = "none";
-
-// Days in the year of the epoch of date (the tropical year).
-constexpr double kTropicalYear = 365.2422;
 
 // The epochs of the constellation boundaries and of the galactic conversion.
 constexpr double kBoundaryEpoch = 1875.0;
@@ -111,14 +105,6 @@ std::string ZeroPadded(int value, std::size_t width)
     return std::string(width > digits.size() ? width - digits.size() : 0, '0') + digits;
 }
 
-bool IsLeapYear(Int16 year)
-{
-    if (year > 1582) {
-        return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    }
-    return year % 4 == 0;  // Julian rule; the remainder is taken toward zero
-}
-
 class Pass : private HorizonSink {
 public:
     Pass(FieldTexts& fields, const ConstellationTables& constellations, SunPlace& sun,
@@ -191,9 +177,8 @@ private:
     // the plain text of the number read from it.
     double ReadPackedField(Field field)
     {
-        const double number = LeadingNumber(Text(field));
-        const double decimal = ParsePacked(number).decimal;
-        Write(field, PlainText(number));
+        const double decimal = PackedFieldValue(Text(field));
+        Write(field, PlainText(LeadingNumber(Text(field))));
         return decimal;
     }
 
@@ -204,18 +189,14 @@ private:
         return number;
     }
 
-    // Longitude, latitude and time zone. The zone keeps any fraction of an
-    // hour (India -5.5, Nepal -5.75): the calendar arithmetic takes its
-    // nearest whole hour (halves to the even neighbour, 16-bit), and the
-    // rest is added to the Julian Dates.
+    // Longitude, latitude and time zone; the zone keeps any fraction of an
+    // hour.
     void ReadSite()
     {
         longitude_ = ReadPackedField(Field::Longitude);
         latitude_ = ReadPackedField(Field::Latitude);
-        zone_ = LeadingNumber(Text(Field::TimeZone));
-        zoneHours_ = ToInt16(zone_);
-        zoneFraction_ = zone_ - zoneHours_;
-        Write(Field::TimeZone, PlainText(zone_));
+        zone_ = SplitZone(LeadingNumber(Text(Field::TimeZone)));
+        Write(Field::TimeZone, PlainText(zone_.hours));
     }
 
     // A date of 0 stands for the present date and time.
@@ -227,54 +208,18 @@ private:
             Write(Field::Date, PlainText(LeadingNumber(Text(Field::Date))));
             Write(Field::Time, PlainText(LeadingNumber(Text(Field::Time))));
         }
-        const PackedParts date = ParsePacked(LeadingNumber(Text(Field::Date)));
-        year_ = Narrow16(date.whole * date.sign);
-        month_ = date.minutes;
-        day_ = ToInt16(date.seconds);
-        const PackedParts time = ParsePacked(LeadingNumber(Text(Field::Time)));
-        hour_ = time.whole;
-        minute_ = time.minutes;
-        second_ = time.seconds;
+        local_ = ReadLocalTime(Text(Field::Date), Text(Field::Time));
     }
 
     // The present instant as read on the site's zone clock.
     void WriteClockDateAndTime()
     {
-        const DateTime now = ZoneTime(clock_(), zone_);
+        const DateTime now = ZoneTime(clock_(), zone_.hours);
         Write(Field::Date, ZeroPadded(now.year, 4) + "." + ZeroPadded(now.month, 2) + ZeroPadded(now.day, 2));
         Write(Field::Time, ZeroPadded(now.hour, 2) + "." + ZeroPadded(now.minute, 2) + ZeroPadded(now.second, 2));
     }
 
-    // Universal time, carried into the next day only past 24 h, then the
-    // month ends and February of the (possibly changed) year.
-    void NormaliseUniversalDate()
-    {
-        utHour_ = Narrow16(hour_ + zoneHours_);
-        if (utHour_ > 24) {
-            utHour_ = Narrow16(utHour_ - 24);
-            day_ = Narrow16(day_ + 1);
-        }
-        const bool longMonth = month_ == 1 || month_ == 3 || month_ == 5 || month_ == 7
-                               || month_ == 8 || month_ == 10;
-        if (longMonth && day_ == 32) {
-            month_ = Narrow16(month_ + 1);
-            day_ = 1;
-        }
-        const bool shortMonth = month_ == 4 || month_ == 6 || month_ == 9 || month_ == 11;
-        if (shortMonth && day_ == 31) {
-            month_ = Narrow16(month_ + 1);
-            day_ = 1;
-        }
-        if (month_ == 12 && day_ == 32) {
-            month_ = 1;
-            day_ = 1;
-            year_ = Narrow16(year_ + 1);
-        }
-        if (month_ == 2 && day_ == (IsLeapYear(year_) ? 30 : 29)) {
-            month_ = 3;
-            day_ = 1;
-        }
-    }
+    void NormaliseUniversalDate() { ut_ = UniversalTime(local_, zone_.whole); }
 
     void ReadTargetAndEpochs()
     {
@@ -290,18 +235,16 @@ private:
     // did not exist, come back as October 4 and stay so for the rest.
     void ComputeJulianDates()
     {
-        yearStart_ = JulianDateOf(year_, 1, 1, 0, 0, 0);
-        const DatedJulianDate observed = ComputeJulianDate(year_, month_, day_, utHour_, minute_, second_);
-        day_ = observed.day;
-        jd_ = Show(Field::JulianDate, observed.jd + zoneFraction_ / kHoursPerDay);
+        yearStart_ = YearStart(ut_);
+        const DatedJulianDate observed = ObservationJulianDate(ut_, zone_);
+        ut_.day = observed.day;
+        jd_ = Show(Field::JulianDate, observed.jd);
     }
 
-    // The year and its elapsed fraction, rounded to 0.001 year.
     void ComputeEpochOfDate()
     {
         if (newEpochFromDate_) {
-            newEpoch_ = Show(Field::NewEpoch,
-                             std::floor(((jd_ - yearStart_) / kTropicalYear + year_) * 1000 + 0.5) / 1000);
+            newEpoch_ = Show(Field::NewEpoch, EpochOfDate(jd_, yearStart_, ut_.year));
         }
     }
 
@@ -315,7 +258,7 @@ private:
             newDec_ = dec_;
             return;
         }
-        const EquatorialPlace place = Precess(epoch_, ra_, dec_, newEpoch_);
+        const EquatorialPlace place = PlaceAtNewEpoch(epoch_, {ra_, dec_}, newEpoch_);
         newRa_ = place.rightAscension;
         newDec_ = place.declination;
         Show(Field::NewRightAscension, newRa_ * kDegreesPerRadian / kDegreesPerHour);
@@ -367,7 +310,7 @@ private:
     // the pass holds.
     void ShowTwilight()
     {
-        const double jd0 = JulianDateOf(year_, month_, day_, zoneHours_, 0, 0) + zoneFraction_ / kHoursPerDay;
+        const double jd0 = LocalMidnight(ut_, zone_);
         ShowTwilightTime(Field::Dusk, DuskTime(longitude_, latitude_, twilight_, jd0, sun_.SunRA, sun_.SunDec));
         ShowTwilightTime(Field::Dawn, DawnTime(longitude_, latitude_, twilight_, jd0, sun_.SunRA, sun_.SunDec));
     }
@@ -389,16 +332,9 @@ private:
 
     double longitude_ = 0;
     double latitude_ = 0;
-    double zone_ = 0;        // hours west of Greenwich, as typed
-    Int16 zoneHours_ = 0;    // its nearest whole hour
-    double zoneFraction_ = 0;
-    Int16 year_ = 0;
-    Int16 month_ = 0;
-    Int16 day_ = 0;
-    Int16 hour_ = 0;
-    Int16 minute_ = 0;
-    float second_ = 0;
-    Int16 utHour_ = 0;
+    ZoneHours zone_;
+    CalendarTime local_;
+    CalendarTime ut_;
     double ra_ = 0;
     double dec_ = 0;
     double epoch_ = 0;

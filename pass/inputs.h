@@ -1,0 +1,74 @@
+// How a pass reads its input fields: packed values, the time zone split for
+// the calendar, the local date and time carried to the universal date, the
+// Julian Dates of the observation and of the local midnight the twilight
+// searches start from, the epoch of the date and the target at the new
+// epoch. The pass and the night track read the fields through these, so
+// both see the same observation.
+#pragma once
+
+#include <string>
+
+#include "astro/julian_date.h"
+#include "astro/sky_place.h"
+#include "numbers/fault.h"
+
+namespace orvexal {
+
+// The decimal value (degrees or hours) of the packed number a field's text
+// starts with; 0 when it starts with none.
+double PackedFieldValue(const std::string& text);
+
+// A time zone in hours, positive to the west. The calendar arithmetic takes
+// its nearest whole hour (halves to the even neighbour, 16-bit); the rest
+// (India -5.5, Nepal -5.75) is added to the Julian Dates.
+struct ZoneHours {
+    double hours = 0;
+    Int16 whole = 0;
+    double fraction = 0;
+};
+
+ZoneHours SplitZone(double hours);
+
+// A date and time of day in the pass's calendar arithmetic: 16-bit parts,
+// seconds in single precision.
+struct CalendarTime {
+    Int16 year = 0;
+    Int16 month = 0;
+    Int16 day = 0;
+    Int16 hour = 0;
+    Int16 minute = 0;
+    float second = 0;
+};
+
+// The local date and time from the texts of the date (YYYY.MMDD) and time
+// (H.MMSS) fields. The sign of the time is ignored; the day is rounded to
+// the nearest whole number, halves to the even neighbour.
+CalendarTime ReadLocalTime(const std::string& dateText, const std::string& timeText);
+
+// Universal time: the hour plus the zone's whole hours, carried into the
+// next day only past 24 h (an hour of exactly 24, or a negative one, stays),
+// then the month ends and February of the (possibly changed) year, whether
+// or not a day was carried: February 29 of a common year is March 1.
+CalendarTime UniversalTime(CalendarTime local, Int16 zoneWhole);
+
+// The JD of January 1, 0h, of the universal date's year.
+double YearStart(const CalendarTime& ut);
+
+// The observation's JD (universal time), the zone's fraction of an hour
+// added; 1582 October 5-14, which did not exist, come back as October 4,
+// and that day is the one used from then on.
+DatedJulianDate ObservationJulianDate(const CalendarTime& ut, const ZoneHours& zone);
+
+// The JD of the local midnight at the start of the universal date: dusk is
+// searched in the evening before it, dawn in the morning after it.
+double LocalMidnight(const CalendarTime& ut, const ZoneHours& zone);
+
+// The epoch of the date: the year and its elapsed fraction in tropical years
+// of 365.2422 days, rounded to 0.001 year.
+double EpochOfDate(double jd, double yearStart, Int16 year);
+
+// The target's place (radians) at the new epoch: precessed from its epoch,
+// unchanged when the two epochs are equal.
+EquatorialPlace PlaceAtNewEpoch(double epoch, EquatorialPlace place, double newEpoch);
+
+}  // namespace orvexal
