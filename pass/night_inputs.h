@@ -1,0 +1,44 @@
+// What the night chart needs of the last calculation, read from the main
+// window's fields after a completed pass, when they hold their normalised
+// texts: the site, the observation instant, the target at the new epoch and
+// the twilight definition, read by the pass's own rules (pass/inputs.h), and
+// the texts that label the chart.
+#pragma once
+
+#include <string>
+
+#include "astro/sky_place.h"
+#include "astro/topocentric.h"
+#include "pass/fields.h"
+
+namespace orvexal {
+
+// Texts of the pass, as its fields show them.
+struct NightLabels {
+    std::string site;            // Text1, the site's name
+    std::string date;            // Text5, local date YYYY.MMDD
+    std::string time;            // Text6, local time H.MMSS
+    std::string rightAscension;  // Text11, the target at the new epoch, H.MS
+    std::string declination;     // Text12, D.MS
+    std::string epoch;           // Text10, the new epoch, years
+    std::string dusk;            // Text25, H.MS or "none"
+    std::string dawn;            // Text26
+};
+
+struct NightInputs {
+    Observer site;               // decimal degrees, longitude positive to the west
+    double observationJd = 0;    // the instant of the calculation, JD, universal time
+    double localMidnight = 0;    // JD (universal time) of the local midnight that the
+                                 // pass's dusk and dawn lie before and after
+    EquatorialPlace target;      // radians, mean equator and equinox of targetEpoch
+    double targetEpoch = 0;      // the new epoch, years
+    double twilight = 0;         // the Sun's altitude that defines dusk and dawn, degrees
+    NightLabels labels;
+};
+
+// Reads the inputs of the last pass. A new epoch of 0 is taken as the epoch
+// of the date, as the pass takes it. Raises ArithmeticFault only where the
+// pass itself would have.
+NightInputs ReadNightInputs(const FieldTexts& fields);
+
+}  // namespace orvexal
