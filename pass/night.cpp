@@ -144,14 +144,15 @@ std::vector<NightSample> Samples(const Night& night, double from, double to, dou
 }
 
 // The upper culmination: the hour angle passing from east to west of the
-// meridian between two samples (not its jump from +12 to -12 at the lower
-// culmination), interpolated in time, as the hour angle runs evenly.
+// meridian between two samples, interpolated in time, as the hour angle
+// runs evenly. (Its jump at the lower culmination is from +12 to -12; a
+// step of at most 2 h cannot mistake one for the other.)
 std::optional<NightSample> MeridianCrossing(const Night& night, const std::vector<NightSample>& samples)
 {
     for (std::size_t i = 1; i < samples.size(); ++i) {
         const NightSample& a = samples[i - 1];
         const NightSample& b = samples[i];
-        if (a.hourAngle < 0 && b.hourAngle >= 0 && b.hourAngle - a.hourAngle < kHoursPerDay / 2) {
+        if (a.hourAngle < 0 && b.hourAngle >= 0) {
             const double f = -a.hourAngle / (b.hourAngle - a.hourAngle);
             return SampleAt(night, a.jd + f * (b.jd - a.jd));
         }

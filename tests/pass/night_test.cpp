@@ -1,0 +1,159 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <stdexcept>
+
+#include "pass/inputs.h"
+#include "pass/night.h"
+#include "pass/pass.h"
+
+namespace orvexal {
+namespace {
+
+// The night after a pass over the designed fields (site 122.50514 W,
+// 53.45289 N, zone 8; target 11.11111, 22.22222, 2000) on 2026.1204 at 22h,
+// some typed over; the pass's altitude text is kept.
+NightTrack AfterPass(const std::map<Field, std::string>& typed, double step = kNightStepMinutes,
+                     std::string* altitude = nullptr)
+{
+    FieldTable fields;
+    fields.SetText(Field::Date, "2026.1204");
+    fields.SetText(Field::Time, "22");
+    for (const auto& [field, text] : typed) {
+        fields.SetText(field, text);
+    }
+    SunPlace sun;
+    EXPECT_FALSE(CalculatePass(fields, ConstellationTables{}, sun, SystemUtcTime));
+    if (altitude != nullptr) {
+        *altitude = fields.Text(Field::Altitude);
+    }
+    return ComputeNightTrack(ReadNightInputs(fields), step);
+}
+
+// astropy 5.2 (FK5 J2000 place to its HADec frame, UTC taken as UT1) puts
+// the hour angle 0 of the place at JD 2461380.1016656; here it is
+// precessed to the epoch of date.
+TEST(NightTrack, MeridianCrossingAsAstropyFindsIt)
+{
+    const NightTrack night = AfterPass({{Field::NewEpoch, "0"}});
+    ASSERT_TRUE(night.meridianCrossing);
+    EXPECT_NEAR(night.meridianCrossing->jd, 2461380.1016656, 1.0 / 86400);
+    EXPECT_EQ(night.highest.jd, night.meridianCrossing->jd);
+}
+
+// The Moon 81 % lit on 2026 December 19. astropy 5.2 (built-in ephemeris,
+// refraction for 1010 hPa, 10 C) gives its topocentric altitude and distance
+// from the target (aberration applied to the target: 20") at two samples,
+// and the fraction lit at the middle of the night, JD 2461394.8381449.
+TEST(NightTrack, MoonAsAstropySeesIt)
+{
+    const NightTrack night = AfterPass({{Field::Date, "2026.1219"}});
+    const struct {
+        double jd, altitude, distance;
+    } cases[] = {{2461394.5869852, 45.04695, 123.87297}, {2461394.7119852, 52.40352, 122.52442}};
+    for (const auto& c : cases) {
+        const auto s = std::find_if(night.samples.begin(), night.samples.end(),
+                                    [&c](const NightSample& s) { return std::abs(s.jd - c.jd) < 1e-6; });
+        ASSERT_NE(s, night.samples.end()) << c.jd;
+        EXPECT_NEAR(s->moonAltitude, c.altitude, 0.005) << c.jd;
+        EXPECT_NEAR(s->moonDistance, c.distance, 0.01) << c.jd;
+    }
+    EXPECT_NEAR(night.moonIlluminatedFraction, 0.80986, 1e-4);
+    EXPECT_LT(night.moonClosest.moonDistance, 122.5);  // closing in through the night
+}
+
+// Highest at the culmination, 90 - |latitude - dec| (latitude 53.758028),
+// plus 29.8" of refraction above the horizon; every altitude and air mass
+// of the night of the sign given.
+TEST(NightTrack, CircumpolarAndNeverRisingTargets)
+{
+    const struct {
+        const char* declination;
+        double highest, sign;
+    } cases[] = {{"80", 63.766306, 1}, {"-60", -23.758028, -1}};
+    for (const auto& c : cases) {
+        const NightTrack night = AfterPass({{Field::Declination, c.declination}});
+        EXPECT_NEAR(night.highest.altitude, c.highest, 1e-3) << c.declination;
+        for (const NightSample& s : night.samples) {
+            ASSERT_GT(s.altitude * c.sign, 0) << c.declination << " at " << s.localHours;
+            ASSERT_GT(s.airMass * c.sign, 0) << c.declination << " at " << s.localHours;
+        }
+    }
+}
+
+// Midnight sun at 69.65 N; at 88 N the Sun stays below -18 all day.
+TEST(NightTrack, WithoutDuskAndDawnChartedNoonToNoon)
+{
+    const struct {
+        const char *latitude, *date;
+        Sky sky;
+    } cases[] = {{"69.3857", "2026.0621", Sky::Day}, {"88", "2026.1221", Sky::Night}};
+    for (const auto& c : cases) {
+        const NightTrack night = AfterPass({{Field::Latitude, c.latitude}, {Field::Date, c.date}});
+        EXPECT_FALSE(night.dusk || night.dawn);
+        ASSERT_EQ(night.samples.size(), 145u);
+        EXPECT_NEAR(night.samples.front().localHours, 12, 1e-6);
+        ASSERT_EQ(night.sky.size(), 1u);
+        EXPECT_EQ(night.sky[0].sky, c.sky);
+    }
+}
+
+// A target on the equator setting, every minute: its altitude never rises,
+// and the air mass is negative exactly when the altitude is.
+TEST(NightTrack, SettingThroughTheHorizon)
+{
+    const NightTrack night = AfterPass({{Field::RightAscension, "16"}, {Field::Declination, "0"}}, 1);
+    int above = 0, below = 0;
+    for (std::size_t i = 1; i < night.samples.size() && night.samples[i].hourAngle > 0; ++i) {
+        const NightSample& s = night.samples[i];
+        ASSERT_LE(s.altitude, night.samples[i - 1].altitude) << s.localHours;
+        ASSERT_EQ(s.airMass > 0, s.altitude > 0) << s.localHours;
+        (s.altitude > 0 ? above : below)++;
+    }
+    EXPECT_GT(above, 60);
+    EXPECT_GT(below, 60);
+}
+
+// The sky from the Sun at each sample: full night begins and ends where the
+// pass puts dusk and dawn for h0 = -18, within the 2 minutes of time the
+// Sun moves in right ascension between 22:00, where the pass holds it, and
+// dawn.
+TEST(NightTrack, NightStretchBetweenAstronomicalDuskAndDawn)
+{
+    const NightTrack night = AfterPass({{Field::Twilight, "-18"}}, 30);
+    ASSERT_EQ(night.sky.size(), 5u);  // nautical, astronomical, night, astronomical, nautical
+    for (std::size_t i = 1; i < night.sky.size(); ++i) {
+        EXPECT_EQ(night.sky[i].from, night.sky[i - 1].to);
+    }
+    EXPECT_EQ(night.sky[2].sky, Sky::Night);
+    EXPECT_NEAR(night.sky[2].from, *night.dusk, 2.0 / 60);
+    EXPECT_NEAR(night.sky[2].to, *night.dawn, 2.0 / 60);
+    EXPECT_NEAR(night.samples[1].localHours - night.samples[0].localHours, 0.5, 1e-6);
+    EXPECT_NEAR(night.samples.back().localHours, *night.dawn + 1, 1e-6);
+}
+
+// The instant of the calculation read back from the fields, in fractional
+// and far zones: its local and universal clock times; the altitude the
+// pass shows, cut to a tenth of a second of arc.
+TEST(NightTrack, ObservationAsThePassSawIt)
+{
+    const struct {
+        const char *zone, *time;
+        double local, universal;
+    } cases[] = {{"8", "22", 22, 6}, {"-5.5", "22.3", 22.5, 17}, {"0", "0.15", 0.25, 0.25}, {"-13", "1", 1, 12}};
+    for (const auto& c : cases) {
+        std::string altitude;
+        const NightTrack night = AfterPass({{Field::TimeZone, c.zone}, {Field::Time, c.time}}, 60, &altitude);
+        EXPECT_NEAR(std::fmod(night.observation.localHours, 24), c.local, 1e-6) << c.zone;
+        EXPECT_NEAR(night.observation.universalHours, c.universal, 1e-6) << c.zone;
+        EXPECT_NEAR(night.observation.altitude, PackedFieldValue(altitude), 3e-5) << c.zone;
+    }
+    for (const double step : {0.0, 121.0, std::nan("")}) {
+        EXPECT_THROW(AfterPass({}, step), std::invalid_argument) << step;
+    }
+}
+
+}  // namespace
+}  // namespace orvexal
