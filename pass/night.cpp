@@ -205,7 +205,27 @@ std::vector<SkyPeriod> SkyPeriods(const std::vector<NightSample>& samples)
     return periods;
 }
 
+// A target on the equator seen from the equator at an hour angle of
+// 90 - h degrees stands at the true altitude h.
+HorizonValues AtTrueAltitude(double h)
+{
+    return HorizonOf((90 - h) / kDegreesPerHour, {0, 0}, 0);
+}
+
+constexpr int kAirMassHalvings = 60;
+
 }  // namespace
+
+double AltitudeOfAirMass(double airMass)
+{
+    double low = 0;  // true altitudes, degrees; the air mass falls as they rise
+    double high = 90;
+    for (int i = 0; i < kAirMassHalvings; ++i) {
+        const double h = (low + high) / 2;
+        (AtTrueAltitude(h).airMass > airMass ? low : high) = h;
+    }
+    return AtTrueAltitude((low + high) / 2).altitude;
+}
 
 Sky SkyAt(double sunAltitude)
 {

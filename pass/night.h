@@ -77,4 +77,9 @@ NightTrack ComputeNightTrack(const NightInputs& inputs, double stepMinutes = kNi
 // The sky for the Sun at an apparent altitude in degrees.
 Sky SkyAt(double sunAltitude);
 
+// The apparent altitude, degrees, at which the pass's horizon rules give an
+// air mass (1 at the zenith up to Young's 38 on the horizon), for a scale
+// of air mass beside one of altitude.
+double AltitudeOfAirMass(double airMass);
+
 }  // namespace orvexal

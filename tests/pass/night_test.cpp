@@ -83,6 +83,10 @@ TEST(NightTrack, CircumpolarAndNeverRisingTargets)
     }
 }
 
+// Air mass 2: sec z less Hardie's 0.3 % at 29.9084 deg, raised 1.74' by
+// refraction.
+TEST(NightTrack, AltitudeOfAirMass) { EXPECT_NEAR(AltitudeOfAirMass(2), 29.93748, 1e-4); }
+
 // Midnight sun at 69.65 N; at 88 N the Sun stays below -18 all day.
 TEST(NightTrack, WithoutDuskAndDawnChartedNoonToNoon)
 {
