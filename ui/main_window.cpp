@@ -9,12 +9,14 @@
 
 #include "data/location_list.h"
 #include "data/startup.h"
+#include "pass/night_inputs.h"
 #include "pass/pass.h"
 #include "ui/about_box.h"
 #include "ui/controls.h"
 #include "ui/help_page.h"
 #include "ui/location_notice.h"
 #include "ui/location_picker.h"
+#include "ui/night_window.h"
 #include "ui/open_dialog.h"
 
 namespace orvexal {
@@ -184,6 +186,7 @@ void MainWindow::CreateMenus()
     exit_ = AddCommand(file, "AtExit", tr("E&xit"));
 
     select_ = AddCommand(menuBar(), "AtSelect", tr("&Select Loc'n"));
+    chart_ = AddCommand(menuBar(), "AtChart", tr("&Chart"));
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("AtHelp"));
@@ -203,6 +206,7 @@ void MainWindow::CreateWindows()
         helpPages_[page] = new HelpPage(kHelpPages[page], this);
     }
     aboutBox_ = new AboutBox(this);
+    night_ = new NightWindow(this);
 }
 
 void MainWindow::ConnectSignals()
@@ -222,6 +226,8 @@ void MainWindow::ConnectSignals()
         }
     }
     connect(about_, &QAction::triggered, aboutBox_, [this] { BringUp(aboutBox_); });
+    connect(chart_, &QAction::triggered, night_, &NightWindow::Present);
+    connect(this, &MainWindow::PassCompleted, night_, [this] { night_->Follow(ReadNightInputs(*this)); });
 }
 
 // The start-up traps its own faults and shows nothing of its own; only a
@@ -247,7 +253,9 @@ void MainWindow::Calculate()
 {
     if (const auto fault = CalculatePass(*this, state_.constellations, state_.sun, clock_)) {
         ShowMessage(this, QString::fromUtf8(FaultCaption(fault->kind)), QMessageBox::Warning);
+        return;
     }
+    emit PassCompleted();
 }
 
 void MainWindow::LoadLocationsFrom(const QString& path)

@@ -23,6 +23,7 @@ class AboutBox;
 class HelpPage;
 class LocationNotice;
 class LocationPicker;
+class NightWindow;
 class OpenDialog;
 
 class MainWindow : public QMainWindow, public FieldTexts {
@@ -38,6 +39,10 @@ public:
     // Text1 .. Text27 and the status line Label2.
     std::string Text(Field field) const override;
     void SetText(Field field, const std::string& text) override;
+
+signals:
+    // A calculation ended without a fault; the fields hold its texts.
+    void PassCompleted();
 
 protected:
     // Closing the window in any way, File > Exit included, saves the
@@ -69,6 +74,7 @@ private:
     QAction* open_ = nullptr;
     QAction* exit_ = nullptr;
     QAction* select_ = nullptr;
+    QAction* chart_ = nullptr;
     std::array<QAction*, 3> help_{};
     QAction* about_ = nullptr;
 
@@ -77,6 +83,7 @@ private:
     LocationNotice* notice_ = nullptr;
     std::array<HelpPage*, 3> helpPages_{};
     AboutBox* aboutBox_ = nullptr;
+    NightWindow* night_ = nullptr;
 };
 
 }  // namespace orvexal
