@@ -1,22 +1,18 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <map>
 #include <stdexcept>
 
-#include "pass/inputs.h"
 #include "pass/night.h"
 #include "pass/pass.h"
 
 namespace orvexal {
 namespace {
 
-// The night after a pass over the designed fields (site 122.50514 W,
-// 53.45289 N, zone 8; target 11.11111, 22.22222, 2000) on 2026.1204 at 22h,
-// some typed over; the pass's altitude text is kept.
-NightTrack AfterPass(const std::map<Field, std::string>& typed, double step = kNightStepMinutes,
-                     std::string* altitude = nullptr)
+// After a pass over the designed fields (site 122.50514 W, 53.45289 N, zone 8;
+// target 11.11111, 22.22222, 2000) on 2026.1204 at 22h, some typed over.
+NightTrack AfterPass(const std::map<Field, std::string>& typed, double step = kNightStepMinutes)
 {
     FieldTable fields;
     fields.SetText(Field::Date, "2026.1204");
@@ -26,15 +22,11 @@ NightTrack AfterPass(const std::map<Field, std::string>& typed, double step = kN
     }
     SunPlace sun;
     EXPECT_FALSE(CalculatePass(fields, ConstellationTables{}, sun, SystemUtcTime));
-    if (altitude != nullptr) {
-        *altitude = fields.Text(Field::Altitude);
-    }
     return ComputeNightTrack(ReadNightInputs(fields), step);
 }
 
-// astropy 5.2 (FK5 J2000 place to its HADec frame, UTC taken as UT1) puts
-// the hour angle 0 of the place at JD 2461380.1016656; here it is
-// precessed to the epoch of date.
+// astropy 5.2 (FK5 J2000 place to its HADec frame, UTC taken as UT1) puts the
+// hour angle 0 at JD 2461380.1016656; here the place is precessed to date.
 TEST(NightTrack, MeridianCrossingAsAstropyFindsIt)
 {
     const NightTrack night = AfterPass({{Field::NewEpoch, "0"}});
@@ -51,14 +43,14 @@ TEST(NightTrack, MoonAsAstropySeesIt)
 {
     const NightTrack night = AfterPass({{Field::Date, "2026.1219"}});
     const struct {
+        std::size_t sample;
         double jd, altitude, distance;
-    } cases[] = {{2461394.5869852, 45.04695, 123.87297}, {2461394.7119852, 52.40352, 122.52442}};
+    } cases[] = {{12, 2461394.5869852, 45.04695, 123.87297}, {30, 2461394.7119852, 52.40352, 122.52442}};
     for (const auto& c : cases) {
-        const auto s = std::find_if(night.samples.begin(), night.samples.end(),
-                                    [&c](const NightSample& s) { return std::abs(s.jd - c.jd) < 1e-6; });
-        ASSERT_NE(s, night.samples.end()) << c.jd;
-        EXPECT_NEAR(s->moonAltitude, c.altitude, 0.005) << c.jd;
-        EXPECT_NEAR(s->moonDistance, c.distance, 0.01) << c.jd;
+        const NightSample& s = night.samples.at(c.sample);
+        ASSERT_NEAR(s.jd, c.jd, 1e-6);
+        EXPECT_NEAR(s.moonAltitude, c.altitude, 0.005) << c.jd;
+        EXPECT_NEAR(s.moonDistance, c.distance, 0.01) << c.jd;
     }
     EXPECT_NEAR(night.moonIlluminatedFraction, 0.80986, 1e-4);
     EXPECT_LT(night.moonClosest.moonDistance, 122.5);  // closing in through the night
@@ -104,33 +96,28 @@ TEST(NightTrack, WithoutDuskAndDawnChartedNoonToNoon)
     }
 }
 
-// A target on the equator setting, every minute: its altitude never rises,
-// and the air mass is negative exactly when the altitude is.
+// A target on the equator setting, every minute, from 10 deg up at 16:05 to
+// far below at 19:05: its altitude never rises, and the air mass is negative
+// exactly when the altitude is.
 TEST(NightTrack, SettingThroughTheHorizon)
 {
     const NightTrack night = AfterPass({{Field::RightAscension, "16"}, {Field::Declination, "0"}}, 1);
-    int above = 0, below = 0;
-    for (std::size_t i = 1; i < night.samples.size() && night.samples[i].hourAngle > 0; ++i) {
+    EXPECT_GT(night.samples[0].altitude, 10);
+    EXPECT_LT(night.samples[180].altitude, -10);
+    for (std::size_t i = 1; i <= 180; ++i) {
         const NightSample& s = night.samples[i];
         ASSERT_LE(s.altitude, night.samples[i - 1].altitude) << s.localHours;
         ASSERT_EQ(s.airMass > 0, s.altitude > 0) << s.localHours;
-        (s.altitude > 0 ? above : below)++;
     }
-    EXPECT_GT(above, 60);
-    EXPECT_GT(below, 60);
 }
 
 // The sky from the Sun at each sample: full night begins and ends where the
-// pass puts dusk and dawn for h0 = -18, within the 2 minutes of time the
-// Sun moves in right ascension between 22:00, where the pass holds it, and
-// dawn.
+// pass puts dusk and dawn for h0 = -18, within the 2 min of time the Sun
+// moves in right ascension from 22:00, where the pass holds it, to dawn.
 TEST(NightTrack, NightStretchBetweenAstronomicalDuskAndDawn)
 {
     const NightTrack night = AfterPass({{Field::Twilight, "-18"}}, 30);
     ASSERT_EQ(night.sky.size(), 5u);  // nautical, astronomical, night, astronomical, nautical
-    for (std::size_t i = 1; i < night.sky.size(); ++i) {
-        EXPECT_EQ(night.sky[i].from, night.sky[i - 1].to);
-    }
     EXPECT_EQ(night.sky[2].sky, Sky::Night);
     EXPECT_NEAR(night.sky[2].from, *night.dusk, 2.0 / 60);
     EXPECT_NEAR(night.sky[2].to, *night.dawn, 2.0 / 60);
@@ -139,8 +126,7 @@ TEST(NightTrack, NightStretchBetweenAstronomicalDuskAndDawn)
 }
 
 // The instant of the calculation read back from the fields, in fractional
-// and far zones: its local and universal clock times; the altitude the
-// pass shows, cut to a tenth of a second of arc.
+// and far zones: its local and universal clock times.
 TEST(NightTrack, ObservationAsThePassSawIt)
 {
     const struct {
@@ -148,11 +134,9 @@ TEST(NightTrack, ObservationAsThePassSawIt)
         double local, universal;
     } cases[] = {{"8", "22", 22, 6}, {"-5.5", "22.3", 22.5, 17}, {"0", "0.15", 0.25, 0.25}, {"-13", "1", 1, 12}};
     for (const auto& c : cases) {
-        std::string altitude;
-        const NightTrack night = AfterPass({{Field::TimeZone, c.zone}, {Field::Time, c.time}}, 60, &altitude);
+        const NightTrack night = AfterPass({{Field::TimeZone, c.zone}, {Field::Time, c.time}}, 60);
         EXPECT_NEAR(std::fmod(night.observation.localHours, 24), c.local, 1e-6) << c.zone;
         EXPECT_NEAR(night.observation.universalHours, c.universal, 1e-6) << c.zone;
-        EXPECT_NEAR(night.observation.altitude, PackedFieldValue(altitude), 3e-5) << c.zone;
     }
     for (const double step : {0.0, 121.0, std::nan("")}) {
         EXPECT_THROW(AfterPass({}, step), std::invalid_argument) << step;
