@@ -9,7 +9,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <regex>
 
 namespace orvexal {
 namespace {
@@ -52,7 +51,11 @@ protected:
         std::ofstream(folder_ / "in") << input;
         std::string command = "cd " + folder_.string() + " && exec";
         for (const auto& arg : args) {
-            command += " '" + std::regex_replace(arg, std::regex("'"), "'\\''") + "'";
+            command += " '";
+            for (const char c : arg) {
+                command += c == '\'' ? std::string("'\\''") : std::string(1, c);
+            }
+            command += '\'';
         }
         const int status = std::system((command + " <in >out 2>err").c_str());
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Contents(folder_ / "out"), Contents(folder_ / "err")};
@@ -102,15 +105,10 @@ TEST_F(OrvexalCalcOptions, ValuesNotInTheirFormExitWithStatusTwo)
 // its unit; a fault leaves the results not reached "-" and is told.
 TEST_F(OrvexalCalcOptions, ReportLinesGiveTheirUnits)
 {
-    struct Row {
-        Strings args;
-        std::string line;
-        std::string told{};
-    };
-    const Row rows[] = {
-        {{"--latitude", "\u221245.30"}, "\nLATITUDE (+ to N)                       -45.3           D.MS, + to the north\n"},
-        {{"--latitude", "90"}, "\nLATITUDE (+ to N)                       90              D.MS, + to the north\n"},
-        {{"--date", "1500.0229", "--time", "0"}, "\nDATE (YYYY.MMDD)                        1500.0229  "},
+    const std::tuple<Strings, std::string, std::string> rows[] = {
+        {{"--latitude", "\u221245.30"}, "\nLATITUDE (+ to N)                       -45.3           D.MS, + to the north\n", ""},
+        {{"--latitude", "90"}, "\nLATITUDE (+ to N)                       90              D.MS, + to the north\n", ""},
+        {{"--date", "1500.0229", "--time", "0"}, "\nDATE (YYYY.MMDD)                        1500.0229  ", ""},
         {{"--epoch", "-" + kHugeEpoch, "--new-epoch", kHugeEpoch},
          "\nNew Right Ascens.                       -               H.MS, at the new epoch\n",
          "orvexal-calc: overflow in the precession to the new epoch; the results after it were not calculated\n"},
