@@ -29,14 +29,16 @@ std::vector<std::string> SplitOnTabs(const std::string& line)
     return columns;
 }
 
-std::string ResultLine(const FieldTable& fields, const std::optional<PassFault>& fault)
+// The output columns Text2 .. Text27, each as `cell` gives it, then the status.
+template <typename Cell>
+std::string OutputLine(Cell cell, std::string_view status)
 {
     std::string line;
     for (int i = static_cast<int>(Field::Longitude); i <= static_cast<int>(Field::Twilight); ++i) {
-        line += fields.Text(static_cast<Field>(i));
+        line += cell(static_cast<Field>(i));
         line += '\t';
     }
-    return line + (fault ? FaultName(fault->kind) : "ok");
+    return line.append(status);
 }
 
 }  // namespace
@@ -45,6 +47,7 @@ long RunBatch(std::istream& in, std::ostream& out, std::ostream& err, AppState& 
               const Clock& clock)
 {
     long lineNumber = 0;
+    long notOk = 0;
     std::string line;
     while (std::getline(in, line)) {
         ++lineNumber;
@@ -56,6 +59,7 @@ long RunBatch(std::istream& in, std::ostream& out, std::ostream& err, AppState& 
             err << "orvexal-calc: line " << lineNumber << ": expected 10 TAB-separated texts, found "
                 << columns.size() << std::endl;
             out << "error" << std::endl;
+            ++notOk;
             continue;
         }
         FieldTable fields;
@@ -63,9 +67,16 @@ long RunBatch(std::istream& in, std::ostream& out, std::ostream& err, AppState& 
             fields.SetText(kInputColumns[i], columns[i]);
         }
         const auto fault = CalculatePass(fields, state.constellations, state.sun, clock);
-        out << ResultLine(fields, fault) << std::endl;
+        notOk += fault ? 1 : 0;
+        out << OutputLine([&fields](Field field) { return fields.Text(field); }, fault ? FaultName(fault->kind) : "ok")
+            << std::endl;
     }
-    return lineNumber;
+    return notOk;
+}
+
+std::string BatchHeader()
+{
+    return OutputLine(FieldName, "status");
 }
 
 }  // namespace orvexal

@@ -114,14 +114,6 @@ std::string ZeroPadded(int value, std::size_t width)
     return std::string(width > digits.size() ? width - digits.size() : 0, '0') + digits;
 }
 
-bool IsLeapYear(Int16 year)
-{
-    if (year > 1582) {
-        return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    }
-    return year % 4 == 0;  // Julian rule; the remainder is taken toward zero
-}
-
 class Pass : private HorizonSink {
 public:
     Pass(FieldTexts& fields, const ConstellationTables& constellations, SunPlace& sun,
