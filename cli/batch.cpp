@@ -41,6 +41,17 @@ std::string OutputLine(Cell cell, std::string_view status)
     return line.append(status);
 }
 
+// Each answer reaches the reader before the batch waits for another line,
+// so a program that writes one line and reads the answer is never kept
+// waiting; lines already read in bulk are answered in bulk, without a write
+// to the pipe for every one.
+void FlushWhenIdle(std::istream& in, std::ostream& out)
+{
+    if (in.rdbuf()->in_avail() <= 0) {
+        out.flush();
+    }
+}
+
 }  // namespace
 
 long RunBatch(std::istream& in, std::ostream& out, std::ostream& err, AppState& state,
@@ -49,6 +60,7 @@ long RunBatch(std::istream& in, std::ostream& out, std::ostream& err, AppState& 
     long lineNumber = 0;
     long notOk = 0;
     std::string line;
+    in.tie(nullptr);  // the answers are flushed as above, not before every read
     while (std::getline(in, line)) {
         ++lineNumber;
         if (!line.empty() && line.back() == '\r') {
@@ -58,7 +70,8 @@ long RunBatch(std::istream& in, std::ostream& out, std::ostream& err, AppState& 
         if (columns.size() != kInputColumns.size()) {
             err << "orvexal-calc: line " << lineNumber << ": expected 10 TAB-separated texts, found "
                 << columns.size() << std::endl;
-            out << "error" << std::endl;
+            out << "error\n";
+            FlushWhenIdle(in, out);
             ++notOk;
             continue;
         }
@@ -69,7 +82,8 @@ long RunBatch(std::istream& in, std::ostream& out, std::ostream& err, AppState& 
         const auto fault = CalculatePass(fields, state.constellations, state.sun, clock);
         notOk += fault ? 1 : 0;
         out << OutputLine([&fields](Field field) { return fields.Text(field); }, fault ? FaultName(fault->kind) : "ok")
-            << std::endl;
+            << '\n';
+        FlushWhenIdle(in, out);
     }
     return notOk;
 }
