@@ -1,5 +1,7 @@
 #include "astro/julian_date.h"
 
+#include <array>
+
 namespace orvexal {
 namespace {
 
@@ -31,7 +33,25 @@ long long DaysBeforeMonth(Int16 marchMonth)
     return Narrow16(scaled + 2) / 5;
 }
 
+// The last year of the Julian calendar's leap rule.
+constexpr Int16 kLastJulianYear = 1582;
+
 }  // namespace
+
+bool IsLeapYear(Int16 year)
+{
+    if (year > kLastJulianYear) {
+        return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    }
+    return year % 4 == 0;  // the remainder is taken toward zero
+}
+
+int DaysInMonth(Int16 year, int month)
+{
+    constexpr std::array<int, 12> kDaysInCommonYear{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leapDay = month == 2 && IsLeapYear(year);
+    return kDaysInCommonYear.at(static_cast<std::size_t>(month - 1)) + (leapDay ? 1 : 0);
+}
 
 DatedJulianDate ComputeJulianDate(Int16 year, Int16 month, Int16 day, Int16 hour, Int16 minute,
                                   float second)

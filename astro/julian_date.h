@@ -24,6 +24,13 @@ struct DatedJulianDate {
 DatedJulianDate ComputeJulianDate(Int16 year, Int16 month, Int16 day, Int16 hour, Int16 minute,
                                   float second);
 
+// Whether a year has a February 29: the Gregorian rule after 1582, the
+// Julian rule (every fourth year, negative years too) up to 1582.
+bool IsLeapYear(Int16 year);
+
+// The days of a month (1..12) of a year, by the same calendars.
+int DaysInMonth(Int16 year, int month);
+
 // The JD alone.
 double JulianDateOf(Int16 year, Int16 month, Int16 day, Int16 hour, Int16 minute, float second);
 

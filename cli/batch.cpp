@@ -29,14 +29,27 @@ std::vector<std::string> SplitOnTabs(const std::string& line)
     return columns;
 }
 
-std::string ResultLine(const FieldTable& fields, const std::optional<PassFault>& fault)
+// The output columns Text2 .. Text27, each as `cell` gives it, then the status.
+template <typename Cell>
+std::string OutputLine(Cell cell, std::string_view status)
 {
     std::string line;
     for (int i = static_cast<int>(Field::Longitude); i <= static_cast<int>(Field::Twilight); ++i) {
-        line += fields.Text(static_cast<Field>(i));
+        line += cell(static_cast<Field>(i));
         line += '\t';
     }
-    return line + (fault ? FaultName(fault->kind) : "ok");
+    return line.append(status);
+}
+
+// Each answer reaches the reader before the batch waits for another line,
+// so a program that writes one line and reads the answer is never kept
+// waiting; lines already read in bulk are answered in bulk, without a write
+// to the pipe for every one.
+void FlushWhenIdle(std::istream& in, std::ostream& out)
+{
+    if (in.rdbuf()->in_avail() <= 0) {
+        out.flush();
+    }
 }
 
 }  // namespace
@@ -45,7 +58,9 @@ long RunBatch(std::istream& in, std::ostream& out, std::ostream& err, AppState& 
               const Clock& clock)
 {
     long lineNumber = 0;
+    long notOk = 0;
     std::string line;
+    in.tie(nullptr);  // the answers are flushed as above, not before every read
     while (std::getline(in, line)) {
         ++lineNumber;
         if (!line.empty() && line.back() == '\r') {
@@ -55,7 +70,9 @@ long RunBatch(std::istream& in, std::ostream& out, std::ostream& err, AppState& 
         if (columns.size() != kInputColumns.size()) {
             err << "orvexal-calc: line " << lineNumber << ": expected 10 TAB-separated texts, found "
                 << columns.size() << std::endl;
-            out << "error" << std::endl;
+            out << "error\n";
+            FlushWhenIdle(in, out);
+            ++notOk;
             continue;
         }
         FieldTable fields;
@@ -63,9 +80,17 @@ long RunBatch(std::istream& in, std::ostream& out, std::ostream& err, AppState& 
             fields.SetText(kInputColumns[i], columns[i]);
         }
         const auto fault = CalculatePass(fields, state.constellations, state.sun, clock);
-        out << ResultLine(fields, fault) << std::endl;
+        notOk += fault ? 1 : 0;
+        out << OutputLine([&fields](Field field) { return fields.Text(field); }, fault ? FaultName(fault->kind) : "ok")
+            << '\n';
+        FlushWhenIdle(in, out);
     }
-    return lineNumber;
+    return notOk;
+}
+
+std::string BatchHeader()
+{
+    return OutputLine(FieldName, "status");
 }
 
 }  // namespace orvexal

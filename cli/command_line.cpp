@@ -1,45 +1,73 @@
 #include "cli/command_line.h"
 
+#include <algorithm>
 #include <array>
-#include <string_view>
 #include <stdexcept>
+#include <string_view>
+#include <utility>
+
+#include "astro/julian_date.h"
+#include "cli/field_options.h"
 
 namespace orvexal {
 namespace {
 
-struct FieldOption {
-    const char* name;
-    Field field;
-};
-
-// One option for each field a user types into, in the window's order.
-constexpr std::array<FieldOption, 10> kFieldOptions{{
-    {"--longitude", Field::Longitude},
-    {"--latitude", Field::Latitude},
-    {"--zone", Field::TimeZone},
-    {"--date", Field::Date},
-    {"--time", Field::Time},
-    {"--ra", Field::RightAscension},
-    {"--dec", Field::Declination},
-    {"--epoch", Field::Epoch},
-    {"--new-epoch", Field::NewEpoch},
-    {"--twilight", Field::Twilight},
+// Options without a value, and what each asks for.
+constexpr std::array<std::pair<std::string_view, bool CommandLine::*>, 7> kSwitches{{
+    {"--help", &CommandLine::help},
+    {"-h", &CommandLine::help},
+    {"--version", &CommandLine::version},
+    {"--batch", &CommandLine::batch},
+    {"--header", &CommandLine::header},
+    {"--json", &CommandLine::json},
+    {"--list-sites", &CommandLine::listSites},
 }};
 
-std::optional<Field> FieldOfOption(const std::string& name)
+// Options whose value is kept as given.
+constexpr std::array<std::pair<std::string_view, std::optional<std::string> CommandLine::*>, 3> kTextOptions{{
+    {"--site", &CommandLine::site},
+    {"--constellations", &CommandLine::constellationFile},
+    {"--locations", &CommandLine::locationFile},
+}};
+
+template <typename Member, std::size_t N>
+Member MemberNamed(const std::array<std::pair<std::string_view, Member>, N>& options, std::string_view name)
 {
-    for (const auto& option : kFieldOptions) {
-        if (name == option.name) {
-            return option.field;
-        }
-    }
-    return std::nullopt;
+    const auto found = std::ranges::find(options, name, &std::pair<std::string_view, Member>::first);
+    return found == options.end() ? nullptr : found->second;
 }
 
-bool DaysFitMonth(const DateTime& t)
+bool IsValidDate(const DateTime& t)
 {
-    constexpr std::array<int, 12> kDays{31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return t.month >= 1 && t.month <= 12 && t.day >= 1 && t.day <= kDays[t.month - 1];
+    return t.month >= 1 && t.month <= 12 && t.day >= 1 && t.day <= DaysInMonth(static_cast<Int16>(t.year), t.month);
+}
+
+// The rules between options; `given` holds the option names in order.
+void CheckCombination(const CommandLine& line, const std::vector<std::string>& given)
+{
+    for (const std::string& option : given) {
+        const bool oneCalculation = FieldOfOption(option) || option == "--site" || option == "--json";
+        if (line.batch && oneCalculation) {
+            throw std::invalid_argument(option + " does not go with --batch, which reads every field from its input lines");
+        }
+        const bool place = option == "--longitude" || option == "--latitude";
+        if (place && line.site) {
+            throw std::invalid_argument(option + " does not go with --site, which gives the site's longitude and latitude");
+        }
+    }
+    if (line.header && !line.batch) {
+        throw std::invalid_argument("--header goes with --batch");
+    }
+    // A date of 0 takes the date and the time from the clock.
+    const auto date = line.typed.find(Field::Date);
+    const bool now = date == line.typed.end() || date->second == "0";
+    const auto time = line.typed.find(Field::Time);
+    if (!now && time == line.typed.end()) {
+        throw std::invalid_argument("--date " + date->second + " needs --time, the local time in H.MMSS form, e.g. 22.1530");
+    }
+    if (now && time != line.typed.end()) {
+        throw std::invalid_argument("--time " + time->second + " needs --date: without it the time is the clock's");
+    }
 }
 
 }  // namespace
@@ -65,7 +93,7 @@ std::optional<DateTime> ParseNow(std::string text)
     const DateTime t{number(0, 4), number(5, 2), number(8, 2),
                      number(11, 2), number(14, 2), number(17, 2)};
     const bool validTime = t.hour <= 23 && t.minute <= 59 && t.second <= 59;
-    if (!validTime || !DaysFitMonth(t)) {
+    if (!validTime || !IsValidDate(t)) {
         return std::nullopt;
     }
     return t;
@@ -74,18 +102,17 @@ std::optional<DateTime> ParseNow(std::string text)
 CommandLine ParseCommandLine(const std::vector<std::string>& args)
 {
     CommandLine line;
+    std::vector<std::string> given;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& name = args[i];
-        if (name == "--help" || name == "-h") {
-            line.help = true;
-            continue;
-        }
-        if (name == "--batch") {
-            line.batch = true;
+        given.push_back(name);
+        if (const auto flag = MemberNamed(kSwitches, name)) {
+            line.*flag = true;
             continue;
         }
         const auto field = FieldOfOption(name);
-        if (!field && name != "--now" && name != "--constellations") {
+        const auto text = MemberNamed(kTextOptions, name);
+        if (!field && !text && name != "--now") {
             throw std::invalid_argument("unknown option '" + name + "' (see --help)");
         }
         if (i + 1 >= args.size()) {
@@ -93,58 +120,15 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args)
         }
         const std::string& value = args[++i];
         if (field) {
-            line.typed[*field] = value;
-        } else if (name == "--constellations") {
-            line.constellationFile = value;
+            line.typed[*field] = CheckedFieldText(name, value);
+        } else if (text) {
+            line.*text = value;
         } else if (!(line.now = ParseNow(value))) {
             throw std::invalid_argument("--now wants \"YYYY-MM-DD HH:MM:SS\" in UTC, not '" + value + "'");
         }
     }
+    CheckCombination(line, given);
     return line;
-}
-
-std::string UsageText()
-{
-    return R"(Usage: orvexal-calc [options]
-       orvexal-calc --batch [--now "YYYY-MM-DD HH:MM:SS"] [--constellations FILE]
-
-Runs one calculation of Orvexal on the texts of the main window's input
-fields and prints every field, caption then text, in the window's order.
-Each option gives the text typed into one field; fields not given keep the
-window's designed texts.
-
-  --longitude T     LONGITUDE (+ to W), D.MS               (122.50514)
-  --latitude T      LATITUDE (+ to N), D.MS                (53.45289)
-  --zone T          TIME ZONE (PST=8), hours, + to W       (8)
-  --date T          DATE (YYYY.MMDD); 0 = now              (0)
-  --time T          TIME (local), H.MS                     (17.5557)
-  --ra T            RIGHT ASCENSION, H.MS                  (11.11111)
-  --dec T           DECLINATION, D.MS                      (22.22222)
-  --epoch T         ABOVE EPOCH, years                     (2000.0)
-  --new-epoch T     NEW EPOCH (0=date), years              (2000.0)
-  --twilight T      Sun altitude defining twilight, deg    (-10)
-  --now "YYYY-MM-DD HH:MM:SS"
-                    the present instant in universal time (UTC; a
-                    trailing "Z" is allowed), used for a date of 0: the
-                    date and time fields get it on the site's zone clock,
-                    UT minus the zone (default: the system clock)
-  --constellations FILE
-                    the constellation boundary file (default: Constell.dat
-                    in the working folder or, when the folder has none, the
-                    copy installed with the program in share/orvexal);
-                    without it the constellation field stays empty
-  --batch           read lines of ten TAB-separated texts from standard
-                    input (longitude, latitude, zone, date, time, ra, dec,
-                    epoch, new epoch, twilight); for each, write the texts
-                    of Text2 to Text27 after one calculation and "ok" or the
-                    fault that ended it ("overflow", "division by zero",
-                    "invalid argument"), TAB-separated; a line without ten
-                    texts gives "error"
-  --help            this text
-
-Exit status: 0 done; 1 the calculation ended on an arithmetic fault;
-2 a wrong command line.
-)";
 }
 
 }  // namespace orvexal

@@ -13,23 +13,27 @@ namespace orvexal {
 
 struct CommandLine {
     bool help = false;
+    bool version = false;
     bool batch = false;
-    std::map<Field, std::string> typed;      // texts given for input fields
-    std::optional<DateTime> now;             // the UTC instant fixed by --now
+    bool header = false;     // --batch: a first line naming the columns
+    bool json = false;       // one JSON object instead of the report
+    bool listSites = false;
+    std::map<Field, std::string> typed;            // checked texts for input fields
+    std::optional<std::string> site;               // a name in the location file
+    std::optional<DateTime> now;                   // the UTC instant fixed by --now
     std::optional<std::string> constellationFile;  // named by --constellations
+    std::optional<std::string> locationFile;       // named by --locations
 };
 
 // Parses the arguments (without the program name). Throws
 // std::invalid_argument with a one-line message on an unknown option, a
-// missing value or a malformed --now.
+// missing value, a value not in its field's form, a malformed --now, or
+// options that do not go together.
 CommandLine ParseCommandLine(const std::vector<std::string>& args);
 
 // "YYYY-MM-DD HH:MM:SS" (a trailing "Z" allowed) as a UTC date and time, or
 // nothing when the text is not exactly in that form with a valid date and
 // time of day.
 std::optional<DateTime> ParseNow(std::string text);
-
-// The --help text.
-std::string UsageText();
 
 }  // namespace orvexal

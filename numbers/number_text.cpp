@@ -180,6 +180,13 @@ std::string GeneralTextNoSmallExponent(double value)
     return WithSignPosition(WithoutSmallExponent(digits), std::signbit(value));
 }
 
+std::string GeneralTextNoSmallExponent(float value)
+{
+    value = WithoutNegativeZero(value);
+    const std::string digits = GeneralDigits(std::fabs(value), kSingleDigits);
+    return WithSignPosition(WithoutSmallExponent(digits), std::signbit(value));
+}
+
 std::string PlainText(double value)
 {
     return GeneralDigits(WithoutNegativeZero(value), kDoubleDigits);

@@ -32,6 +32,7 @@ std::string GeneralText(float value);
 // GeneralText of a double, but written in plain decimal digits, never in the
 // exponent form, when the magnitude is below 1: 6.2e-05 gives " .000062".
 std::string GeneralTextNoSmallExponent(double value);
+std::string GeneralTextNoSmallExponent(float value);
 
 // The same digits as GeneralText, without the sign blank and with a "0"
 // before the point: 0.5 gives "0.5", -0.5 gives "-0.5", 2000 gives "2000".

@@ -14,14 +14,6 @@ constexpr double kHoursPerDay = 24;
 // Days in the year of the epoch of date (the tropical year).
 constexpr double kTropicalYear = 365.2422;
 
-bool IsLeapYear(Int16 year)
-{
-    if (year > 1582) {
-        return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    }
-    return year % 4 == 0;  // Julian rule; the remainder is taken toward zero
-}
-
 // Past the last day of its month, a day becomes the 1st of the next month.
 void CarryMonthEnd(CalendarTime& t)
 {

@@ -25,7 +25,10 @@ constexpr double kBoundaryEpoch = 1875.0;
 constexpr double kGalacticEpoch = 2000.0;
 
 // How a result's value becomes its field's text, before it is cut to the
-// characters the field keeps (sign position included).
+// characters the field keeps (sign position included). Packed values below
+// 0.0001 (within a second of zero) are written in plain digits: in exponent
+// form the cut would keep the mantissa and drop the exponent, so 0h 00m
+// 00.6s would read " 6.001696".
 enum class TextForm {
     General,        // the double's general text (15 digits)
     PackedWidened,  // packed in single precision, then widened to double, so
@@ -79,9 +82,9 @@ std::string FullText(double value, TextForm form)
 {
     switch (form) {
     case TextForm::General: return GeneralText(value);
-    case TextForm::PackedWidened: return GeneralText(static_cast<double>(PackDecimal(value)));
-    case TextForm::PackedSingle: return GeneralText(PackDecimal(value));
-    case TextForm::Single: return GeneralText(static_cast<float>(value));
+    case TextForm::PackedWidened: return GeneralTextNoSmallExponent(static_cast<double>(PackDecimal(value)));
+    case TextForm::PackedSingle: return GeneralTextNoSmallExponent(PackDecimal(value));
+    case TextForm::Single: return GeneralTextNoSmallExponent(static_cast<float>(value));
     case TextForm::Fixed: return FormatFixed(value, 8, 5);
     case TextForm::Year: {
         const std::string text = GeneralText(value);

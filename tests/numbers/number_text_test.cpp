@@ -96,6 +96,7 @@ TEST(GeneralText, SmallMagnitudesInPlainDigitsWhereAsked)
     EXPECT_EQ(GeneralTextNoSmallExponent(-3e-7), "-.0000003");
     EXPECT_EQ(GeneralTextNoSmallExponent(1e15), " 1E+15");
     EXPECT_EQ(GeneralTextNoSmallExponent(0.25), " .25");
+    EXPECT_EQ(GeneralTextNoSmallExponent(-6.001696e-05f), "-.00006001696");
 }
 
 }  // namespace

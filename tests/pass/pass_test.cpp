@@ -118,6 +118,15 @@ TEST(CalculatePass, RewritesItsInputsInNormalisedForm)
     }
 }
 
+// A target 0.09 s of time east of the meridian: its hour angle, 8.7e-06 as
+// packed, is written in plain digits, not cut from "8.7...E-06".
+TEST(CalculatePass, HourAngleWithinASecondOfTheMeridian)
+{
+    PassRun run({{Field::RightAscension, "9.34461"}});
+    run.Calculate();
+    EXPECT_EQ(run[Field::HourAngle], " .000009");
+}
+
 struct DateCase {
     const char* date;
     const char* time;

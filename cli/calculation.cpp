@@ -1,0 +1,38 @@
+#include "cli/calculation.h"
+
+#include "cli/field_meanings.h"
+
+namespace orvexal {
+namespace {
+
+// The location's name when the place was typed rather than picked.
+constexpr const char* kTypedPlace = "(as given)";
+
+}  // namespace
+
+FieldTable InputFields(const CommandLine& line, const LocationList& sites, int siteRecord)
+{
+    FieldTable fields;
+    CopyLocationToFields(sites, siteRecord, fields);
+    if (line.typed.contains(Field::Longitude) || line.typed.contains(Field::Latitude)) {
+        fields.SetText(Field::LocationName, kTypedPlace);
+    }
+    for (const auto& [field, text] : line.typed) {
+        fields.SetText(field, text);
+    }
+    return fields;
+}
+
+Outcome Calculate(FieldTable fields, AppState& state, const Clock& clock)
+{
+    WriteRecorder recorder(fields);
+    Outcome outcome;
+    outcome.fault = CalculatePass(recorder, state.constellations, state.sun, clock);
+    for (const FieldMeaning& meaning : FieldMeanings()) {
+        const bool reached = !outcome.fault || !meaning.result || recorder.Written(meaning.field);
+        outcome.shown[meaning.field] = reached ? std::optional(fields.Text(meaning.field)) : std::nullopt;
+    }
+    return outcome;
+}
+
+}  // namespace orvexal

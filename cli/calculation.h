@@ -1,0 +1,30 @@
+// One calculation of the headless front end: the fields as the command line
+// sets them, one pass, and what each field shows afterwards.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+
+#include "cli/command_line.h"
+#include "data/app_state.h"
+#include "pass/pass.h"
+
+namespace orvexal {
+
+struct Outcome {
+    // Every field's text after the pass; nothing for a result the pass did
+    // not reach because it ended on a fault.
+    std::map<Field, std::optional<std::string>> shown;
+    std::optional<PassFault> fault;
+};
+
+// The window's designed texts; then the site's name, place and zone
+// (record 1..LocCount of state.locations, 0 for none); then the typed texts.
+// A place typed without a site is not the designed one: the location's name
+// then reads "(as given)".
+FieldTable InputFields(const CommandLine& line, const LocationList& sites, int siteRecord);
+
+Outcome Calculate(FieldTable fields, AppState& state, const Clock& clock);
+
+}  // namespace orvexal

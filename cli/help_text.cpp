@@ -1,0 +1,108 @@
+#include "cli/help_text.h"
+
+namespace orvexal {
+
+std::string_view HelpText()
+{
+    return R"(Usage: orvexal-calc [options]          one calculation, a report of every field
+       orvexal-calc --json [options]   the same as one JSON object
+       orvexal-calc --batch [--header] [--now TIME] [--constellations FILE]
+       orvexal-calc --list-sites [--locations FILE]
+
+Runs Orvexal's calculation without a window. Each line of the report gives
+the window's caption, the field's text and its unit. Options not given keep
+the window's texts, shown in brackets.
+
+Packed notation. An angle or a time is one number: the whole part is degrees
+or hours, the first two decimals are minutes, the next two seconds (D.MMSS,
+H.MMSS), further decimals fractions of a second. 20.4058 is 20h 40m 58s,
+-33.0530 is -33 deg 05' 30", 22.15 is 22h 15m. Minutes and seconds must be
+below 60. A date is YYYY.MMDD: 2024.0615 is 2024 June 15. A minus may be
+typed as "-" or as the Unicode minus (U+2212).
+
+Signs. Longitude and time zone are positive to the WEST of Greenwich:
+Pacific Standard Time is 8, Central European Time -1, India -5.5; universal
+time is local time plus the zone. Latitude and declination are positive to
+the north.
+
+The site
+  --site NAME          a site of the location file: its name, longitude,
+                       latitude and zone. Letter case does not matter, and
+                       the start of a name is enough when it fits one site
+                       (a name typed in full wins over longer ones). --zone
+                       may still change the zone (summer time)
+  --locations FILE     the location file (default: LOCATION.DAT in the
+                       working folder, in any letter case, else the copy
+                       installed with the program)
+  --list-sites         print the sites of the location file and stop
+  --longitude D.MMSS   + to the west                       (122.50514)
+  --latitude D.MMSS    + to the north, within 90           (53.45289)
+  --zone HOURS         + to the west                       (8)
+
+The instant
+  --date YYYY.MMDD     the local date. 0 means now: the system clock's
+                       instant in UTC, read on the site's zone clock (UTC
+                       minus the zone), fills the date and time fields.
+                       Any other date needs --time             (0)
+  --time H.MMSS        the local time on the zone clock; only with
+                       --date                              (17.5557)
+  --now "YYYY-MM-DD HH:MM:SS"
+                       the present instant in UTC (a trailing "Z" is
+                       allowed) instead of the system clock's, for a date 0
+
+The target and twilight
+  --ra H.MMSS          right ascension                     (11.11111)
+  --dec D.MMSS         declination                         (22.22222)
+  --epoch YEARS        the epoch of --ra and --dec         (2000.0)
+  --new-epoch YEARS    the epoch to precess to; 0 means the epoch of the
+                       date                                (2000.0)
+  --twilight DEGREES   the Sun's altitude that defines dusk and dawn
+                       (-18 astronomical, -12 nautical)    (-10)
+  --constellations FILE
+                       the constellation boundary file (default:
+                       Constell.dat in the working folder, else the copy
+                       installed with the program); without it the
+                       constellation stays empty
+
+Results. The altitude is apparent (refraction included); the hour angle is
+positive west of the meridian; the azimuth counts from north through east.
+A dusk of 24 or more is after midnight, a dawn below 0 before it; "none":
+the Sun does not cross the twilight altitude that day. When the calculation
+ends on an arithmetic fault, the results it did not reach show "-" and the
+fault and the computation it stopped are told on standard error.
+
+  --json               print one JSON object instead of the report: every
+                       input and result by meaning ("julian_date",
+                       "air_mass"), each with its "text", its "unit" and the
+                       window's object name ("Text13"); a result not reached
+                       has the text null. "status" is "ok" or the fault
+                       ("overflow", "division by zero", "invalid argument"),
+                       "computation" the computation it stopped, or null
+
+Batch
+  --batch              read lines of ten TAB-separated texts from standard
+                       input: longitude, latitude, zone, date, time, ra,
+                       dec, epoch, new epoch, twilight. The texts are read
+                       as the window reads what is typed, without the checks
+                       above: the number at the start of a text, 0 when
+                       there is none. For each line write, TAB-separated,
+                       the fields Text2 to Text27 after the calculation (the
+                       ten inputs rewritten, new ra, new dec, JD, correction,
+                       sidereal time, azimuth, altitude, air mass, hour
+                       angle, constellation, galactic l and b, the Sun's ra
+                       and dec, dusk, dawn, twilight) and "ok" or the fault;
+                       a line without ten texts gives "error". Field options,
+                       --site and --json do not go with --batch
+  --header             with --batch: first a line naming the columns
+
+  --help               this text
+  --version            the version
+
+Exit status: 0 done (--batch: every line ended "ok"); 1 the calculation
+ended on an arithmetic fault (--batch: a line did not end "ok"); 2 a wrong
+command line, a value not in its form, an unknown site or a location file
+that cannot be read.
+)";
+}
+
+}  // namespace orvexal

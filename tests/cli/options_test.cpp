@@ -1,0 +1,185 @@
+// orvexal-calc's options: values read strictly, sites by name, the JSON
+// object, the batch header and exit statuses. The program runs in a folder
+// of its own, whose location file is named in lower case.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+namespace orvexal {
+namespace {
+
+namespace fs = std::filesystem;
+using Strings = std::vector<std::string>;
+
+struct Ran {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+std::string Contents(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// Epochs of 309 digits: their difference overflows in the precession.
+const std::string kHugeEpoch = "1" + std::string(308, '0');
+
+class OrvexalCalcOptions : public testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        fs::create_directories(folder_);
+        // An exact name that begins a longer one; a comma, quotes, a
+        // backslash and a byte that is not UTF-8 (Latin-1 e acute).
+        std::ofstream(folder_ / "location.dat") << "Test sites\nname, longitude, latitude, zone\n"
+                                                   "Ondra,10.3,45.15,-1\n\"Ondra North, dome 2\",10.31,45.2,-1\n"
+                                                   "\"Pell \"\"A\"\" \\ cr\xe9te\",-20,-30,-2.5\n";
+    }
+    static void TearDownTestSuite() { fs::remove_all(folder_); }
+
+    // Runs a program through the shell in the folder, `input` on its
+    // standard input; each argument in single quotes.
+    static Ran Spawn(const Strings& args, const std::string& input = "")
+    {
+        std::ofstream(folder_ / "in") << input;
+        std::string command = "cd " + folder_.string() + " && exec";
+        for (const auto& arg : args) {
+            command += " '";
+            for (const char c : arg) {
+                command += c == '\'' ? std::string("'\\''") : std::string(1, c);
+            }
+            command += '\'';
+        }
+        const int status = std::system((command + " <in >out 2>err").c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, Contents(folder_ / "out"), Contents(folder_ / "err")};
+    }
+
+    static Ran Calc(const Strings& args, const std::string& input = "")
+    {
+        Strings command{ORVEXAL_CALC_BINARY, "--now", "2026-12-05 12:48:49", "--constellations",
+                        std::string(ORVEXAL_SHARE_DIR) + "/Constell.dat"};
+        command.insert(command.end(), args.begin(), args.end());
+        return Spawn(command, input);
+    }
+
+    static inline const fs::path folder_ =
+        fs::temp_directory_path() / ("orvexal-options-" + std::to_string(getpid()));
+};
+
+// Each row: the arguments, and what the one line on standard error holds.
+TEST_F(OrvexalCalcOptions, ValuesNotInTheirFormExitWithStatusTwo)
+{
+    const std::pair<Strings, std::string> rows[] = {
+        {{"--date", "2024-06-15"}, R"(--date: "2024-06-15" is not a date in YYYY.MMDD form, e.g. 2024.0615)"},
+        {{"--date", "2024.061", "--time", "0"}, R"(--date: "2024.061")"},
+        {{"--date", "2024.1315", "--time", "0"}, R"(--date: "2024.1315")"},
+        {{"--date", "1900.0229", "--time", "0"}, R"(--date: "1900.0229")"},
+        {{"--date", "2024.0615"}, "--date 2024.0615 needs --time"},
+        {{"--time", "22.1530"}, "--time 22.1530 needs --date"},
+        {{"--longitude", "122.6000"}, R"(--longitude: "122.6000")"},
+        {{"--ra", "20.4060"}, R"(--ra: "20.4060")"},
+        {{"--time", "22.7"}, R"(--time: "22.7" is not a time in H.MMSS form (minutes and seconds below 60))"},
+        {{"--latitude", "90.0001"}, R"(--latitude: "90.0001" is not a latitude in D.MMSS form within 90)"},
+        {{"--zone", "8h"}, R"(--zone: "8h")"},
+        {{"--twilight", ""}, R"(--twilight: "")"},
+        {{"--epoch", "2e3"}, R"(--epoch: "2e3")"},
+        {{"--batch", "--zone", "8"}, "--zone does not go with --batch"},
+        {{"--header"}, "--header goes with --batch"},
+        {{"--site", "Ondra", "--latitude", "50"}, "--latitude does not go with --site"},
+    };
+    for (const auto& [args, told] : rows) {
+        const Ran run = Calc(args);
+        EXPECT_EQ(std::tuple(run.status, run.out, std::ranges::count(run.err, '\n')), std::tuple(2, "", 1)) << told;
+        EXPECT_NE(run.err.find(told), std::string::npos) << run.err;
+    }
+}
+
+// Values at the edges of their forms are taken as typed; each line ends in
+// its unit; a fault leaves the results not reached "-" and is told.
+TEST_F(OrvexalCalcOptions, ReportLinesGiveTheirUnits)
+{
+    const std::tuple<Strings, std::string, std::string> rows[] = {
+        {{"--latitude", "\u221245.30"}, "\nLATITUDE (+ to N)                       -45.3           D.MS, + to the north\n", ""},
+        {{"--latitude", "90"}, "\nLATITUDE (+ to N)                       90              D.MS, + to the north\n", ""},
+        {{"--date", "1500.0229", "--time", "0"}, "\nDATE (YYYY.MMDD)                        1500.0229  ", ""},
+        {{"--epoch", "-" + kHugeEpoch, "--new-epoch", kHugeEpoch},
+         "\nNew Right Ascens.                       -               H.MS, at the new epoch\n",
+         "orvexal-calc: overflow in the precession to the new epoch; the results after it were not calculated\n"},
+    };
+    for (const auto& [args, line, told] : rows) {
+        const Ran run = Calc(args);
+        EXPECT_EQ(run.status, told.empty() ? 0 : 1) << line;
+        EXPECT_NE(run.out.find(line), std::string::npos) << run.out;
+        EXPECT_EQ(run.err, told);
+    }
+}
+
+// Each row: the arguments, the status, and what standard output (status 0)
+// or standard error holds.
+TEST_F(OrvexalCalcOptions, SitesByNameFromTheLocationFile)
+{
+    const std::string shipped = std::string(ORVEXAL_SHARE_DIR) + "/LOCATION.DAT";
+    const std::tuple<Strings, int, std::string> rows[] = {
+        {{"--site", "ONDRA"}, 0, "LOCATION                                Ondra\n"},
+        {{"--site", "ondra n"}, 0, "LOCATION                                Ondra North, dome 2\n"},
+        {{"--site", "ond"}, 2, "\"ond\" fits 2 sites; type more of the name:\n  Ondra\n  Ondra North, dome 2\n"},
+        {{"--site", "onrda nort"}, 2, "the nearest names:\n  Ondra North, dome 2\n  Ondra\n  Pell"},
+        {{"--locations", shipped, "--site", "palomar"}, 0, "\nLONGITUDE (+ to W)                      116.515  "},
+        {{"--locations", "none.dat", "--site", "x"}, 2, "the location file 'none.dat' could not be read"},
+        {{"--list-sites"}, 0, "\nOndra North, dome 2  10.31               45.2               -1\n"},
+    };
+    for (const auto& [args, status, said] : rows) {
+        const Ran run = Calc(args);
+        EXPECT_EQ(run.status, status) << said;
+        EXPECT_NE((status == 0 ? run.out : run.err).find(said), std::string::npos) << run.out << run.err;
+    }
+}
+
+// python3's json module reads the object back.
+TEST_F(OrvexalCalcOptions, JsonParsesBackWithEveryFieldByMeaning)
+{
+    const std::string script =
+        "import json, sys\n"
+        "d = json.load(sys.stdin); i, r = d['inputs'], d['results']\n"
+        "print(d['status'], d['computation'], len(i), len(r), ascii(i['location_name']['text']),\n"
+        "      r['julian_date']['object'], r['julian_date']['text'], i['time']['text'], r['dawn']['text'] is None,\n"
+        "      'unit' in r['air_mass'], sep='|')\n";
+    const std::pair<Strings, std::string> rows[] = {
+        {{"--site", "pell"},
+         "ok|None|11|16|'Pell \"A\" \\\\ cr\\ufffdte'|Text13| 2461380.03390|15.1849|False|True\n"},
+        {{"--epoch", "-" + kHugeEpoch, "--new-epoch", kHugeEpoch},
+         "overflow|the precession to the new epoch|11|16|'Kestrine Astr. Observatory'|Text13| 2461380.03390|04.4849|"
+         "True|True\n"},
+    };
+    for (const auto& [args, expected] : rows) {
+        Strings json = args;
+        json.push_back("--json");
+        const Ran parsed = Spawn({"/usr/bin/python3", "-c", script}, Calc(json).out);
+        EXPECT_EQ(parsed.out, expected) << parsed.err;
+    }
+}
+
+TEST_F(OrvexalCalcOptions, BatchHeaderNamesTheColumnsAndStatusTellsFaults)
+{
+    const std::string good = "122.50514\t53.45289\t8\t0\t17.5557\t11.11111\t22.22222\t2000.0\t2000.0\t-10\n";
+    const std::string faulty = "0\t1e400\t0\t2000.0101\t0\t0\t0\t2000\t2000\t-10\n";
+    const Ran ok = Calc({"--batch", "--header"}, good + good);
+    EXPECT_EQ(ok.status, 0);
+    std::string header = "Text2";
+    for (int i = 3; i <= 27; ++i) {
+        header += "\tText" + std::to_string(i);
+    }
+    EXPECT_EQ(ok.out.substr(0, ok.out.find('\n')), header + "\tstatus");
+    EXPECT_EQ(std::ranges::count(ok.out, '\n'), 3);
+    EXPECT_EQ(Calc({"--batch"}, good + faulty).status, 1);
+}
+
+}  // namespace
+}  // namespace orvexal
