@@ -166,7 +166,25 @@ void MainWindow::CreateForm()
         addRow(ResultRowDesign(kResultRows[index], index));
     }
     AddLabel(form, "Label56", tr("(negative  means below horizon)"), {2160, 5040, 2295, 255}, plain);
-    calculate_ = AddButton(form, "Command1", tr("Calculate"), {1680, 5400, 1455, 615});
+    // Alt+C; Enter in any input field presses it too.
+    calculate_ = AddButton(form, "Command1", tr("&Calculate"), {1680, 5400, 1455, 615});
+    calculate_->setDefault(true);
+
+    // Results can be selected and copied, not typed over, and Tab passes
+    // them by: it runs through the inputs in screen order, then "Calculate".
+    QWidget* previous = nullptr;
+    for (const RowDesign& row : kInputRows) {
+        QWidget* box = Box(row.field);
+        if (previous != nullptr) {
+            setTabOrder(previous, box);
+        }
+        previous = box;
+    }
+    setTabOrder(previous, calculate_);
+    for (const ResultRow& row : kResultRows) {
+        Box(row.field)->setReadOnly(true);
+        Box(row.field)->setFocusPolicy(Qt::ClickFocus);
+    }
 
     for (const double edge : {kInputBoxLeft, kResultColumnLeft}) {
         ClearColumn(form, Pixels(edge));
@@ -208,6 +226,9 @@ void MainWindow::CreateWindows()
 void MainWindow::ConnectSignals()
 {
     connect(calculate_, &QPushButton::clicked, this, &MainWindow::Calculate);
+    for (const RowDesign& row : kInputRows) {
+        connect(Box(row.field), &QLineEdit::returnPressed, this, &MainWindow::Calculate);
+    }
     connect(open_, &QAction::triggered, openDialog_, &OpenDialog::ShowFresh);
     connect(openDialog_, &OpenDialog::FileChosen, this, &MainWindow::LoadLocationsFrom);
     connect(exit_, &QAction::triggered, this, &QWidget::close);
