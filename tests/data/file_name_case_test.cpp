@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <vector>
 
 #include "data/file_name_case.h"
 #include "test_files.h"
@@ -10,30 +9,25 @@
 namespace orvexal {
 namespace {
 
-struct CaseRow {
-    std::vector<std::string> files;  // in the working folder
-    std::string asked;
-    std::string opened;
-};
+using FileNameCase = test::TempFolderTest;
 
-class FileNameCaseTest : public test::TempFolderTest, public ::testing::WithParamInterface<CaseRow> {};
-
-TEST_P(FileNameCaseTest, PathToOpen)
+// Each row in a folder of its own: the files there, the path asked, the path opened.
+TEST_F(FileNameCase, ExactNameFirstThenTheSingleMatchIgnoringCase)
 {
-    std::filesystem::create_directory("sites");
-    for (const std::string& file : GetParam().files) {
-        test::WriteFile(file, "x");
+    const std::vector<std::vector<std::string>> rows = {
+        {"a/LOCATION.DAT", "a/location.dat", "a/location.dat", "a/location.dat"},
+        {"b/Location.Dat", "b/Orvex3.ini", "b/LOCATION.DAT", "b/Location.Dat"},
+        {"c/Location.dat", "c/location.DAT", "c/LOCATION.DAT", "c/LOCATION.DAT"},  // two: none chosen
+        {"d/LOCATION.DAT.bak", "d/e/location.dat", "d/LOCATION.DAT", "d/LOCATION.DAT"},
+    };
+    for (const std::vector<std::string>& row : rows) {
+        for (auto file = row.begin(); file != row.end() - 2; ++file) {
+            std::filesystem::create_directories(std::filesystem::path(*file).parent_path());
+            test::WriteFile(*file, "x");
+        }
+        EXPECT_EQ(PathIgnoringCase(row[row.size() - 2]), row.back());
     }
-    EXPECT_EQ(PathIgnoringCase(GetParam().asked), GetParam().opened);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, FileNameCaseTest,
-    ::testing::Values(CaseRow{{"LOCATION.DAT", "location.dat"}, "location.dat", "location.dat"},  // exact first
-                      CaseRow{{"location.dat", "Orvex3.ini"}, "LOCATION.DAT", "location.dat"},
-                      CaseRow{{"sites/Location.Dat"}, "sites/LOCATION.DAT", "sites/Location.Dat"},
-                      CaseRow{{"Location.dat", "location.DAT"}, "LOCATION.DAT", "LOCATION.DAT"},  // two: none chosen
-                      CaseRow{{"LOCATION.DAT.bak", "sites/location.dat"}, "LOCATION.DAT", "LOCATION.DAT"}));
 
 }  // namespace
 }  // namespace orvexal
