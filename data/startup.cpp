@@ -3,6 +3,7 @@
 #include <string>
 
 #include "data/constellation_file.h"
+#include "data/file_name_case.h"
 
 namespace orvexal {
 
@@ -10,12 +11,13 @@ StartupResult RunStartup(AppState& state)
 {
     StartupResult result;
     // Each loader traps its own faults; the location file is loaded only
-    // when the constellation data was read without one.
-    if (LoadConstellationFile(std::string(kConstellationFile), state.constellations)) {
-        state.locations.LocFileName = kDefaultLocationFile;
+    // when the constellation data was read without one. A file whose name
+    // differs from the expected one only in case is taken for it.
+    if (LoadConstellationFile(PathIgnoringCase(std::string(kConstellationFile)), state.constellations)) {
+        state.locations.LocFileName = PathIgnoringCase(std::string(kDefaultLocationFile));
         result.locationLoad = LoadLocationFile(state.locations);
     }
-    result.settings = ReadSettingsFile(std::string(kSettingsFile));
+    result.settings = ReadSettingsFile(PathIgnoringCase(std::string(kSettingsFile)));
     state.window = result.settings ? WindowPosition{result.settings->WinLeft, result.settings->WinTop}
                                    : WindowPosition{};
     return result;
@@ -37,7 +39,8 @@ bool SaveSettings(AppState& state, double leftTwips, double topTwips, const Fiel
                                   fields.Text(Field::LocationName), fields.Text(Field::Longitude),
                                   fields.Text(Field::Latitude), fields.Text(Field::TimeZone),
                                   fields.Text(Field::Twilight)};
-    return WriteSettingsFile(std::string(kSettingsFile), settings);
+    // Written back under the name it was read from.
+    return WriteSettingsFile(PathIgnoringCase(std::string(kSettingsFile)), settings);
 }
 
 }  // namespace orvexal

@@ -24,8 +24,9 @@ struct StartupResult {
 
 // Runs the three data steps in the working folder: Constell.dat into the
 // constellation tables, LOCATION.DAT into the location list (skipped when
-// the constellation data failed), Orvex3.ini into the result. Sets
-// state.window to the position read, or to 100, 100.
+// the constellation data failed), Orvex3.ini into the result; each name
+// also matches a file whose name differs only in case. Sets state.window to
+// the position read, or to 100, 100.
 StartupResult RunStartup(AppState& state);
 
 // Puts the settings' texts into Text1..Text4 and Text27.
@@ -33,7 +34,8 @@ void ApplySettingsToFields(const SettingsRecord& settings, FieldTexts& fields);
 
 // SaveSettings: stores the window position (twips, as the window reports
 // them) into state.window and writes Orvex3.ini in the working folder from
-// it and from Text1..Text4 and Text27. Returns false when writing failed;
+// it and from Text1..Text4 and Text27 (under the name of the settings file
+// found there, which may differ in case). Returns false when writing failed;
 // the previous file then stays as it was.
 bool SaveSettings(AppState& state, double leftTwips, double topTwips, const FieldTexts& fields);
 

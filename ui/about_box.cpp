@@ -6,7 +6,7 @@
 
 namespace orvexal {
 
-AboutBox::AboutBox(QWidget* parent) : QWidget(parent, Qt::Window)
+AboutBox::AboutBox(QWidget* parent) : QDialog(parent)
 {
     SetUpWindow(this, "frmAbout", tr("About"));
     SetBackground(this, QColor(192, 255, 192));

@@ -1,12 +1,12 @@
 // frmAbout: the program's name and version. It has no buttons; its own close
-// control hides it.
+// control and the Esc key hide it.
 #pragma once
 
-#include <QWidget>
+#include <QDialog>
 
 namespace orvexal {
 
-class AboutBox : public QWidget {
+class AboutBox : public QDialog {
     Q_OBJECT
 
 public:

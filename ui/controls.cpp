@@ -144,12 +144,31 @@ void ClearColumn(QWidget* form, int edge)
     }
 }
 
-void SetClientSize(QWidget* window, double widthTwips, double heightTwips)
+QSize ReachWithMargin(const QWidget* window)
 {
     const QRect reach = window->childrenRect();
     const int margin = Pixels(kMarginTwips);
-    window->resize(qMax(Pixels(widthTwips), reach.right() + 1 + margin),
-                   qMax(Pixels(heightTwips), reach.bottom() + 1 + margin));
+    return {reach.right() + 1 + margin, reach.bottom() + 1 + margin};
+}
+
+void SetClientSize(QWidget* window, double widthTwips, double heightTwips)
+{
+    window->resize(QSize(Pixels(widthTwips), Pixels(heightTwips)).expandedTo(ReachWithMargin(window)));
+}
+
+void ShowStale(QLineEdit* box, bool stale)
+{
+    if (!stale) {
+        box->setPalette(QPalette());  // the window's colours again
+        return;
+    }
+    QPalette palette = box->palette();
+    for (const QPalette::ColorRole role : {QPalette::Text, QPalette::Base}) {
+        const QColor disabled = palette.color(QPalette::Disabled, role);
+        palette.setColor(QPalette::Active, role, disabled);
+        palette.setColor(QPalette::Inactive, role, disabled);
+    }
+    box->setPalette(palette);
 }
 
 void BringUp(QWidget* window)

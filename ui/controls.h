@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFont>
 #include <QMessageBox>
+#include <QSize>
 #include <QString>
 
 #include "ui/twips.h"
@@ -48,9 +49,17 @@ QRect InkRect(const QWidget* control);
 // small gap to them.
 void ClearColumn(QWidget* form, int edge);
 
+// The size that holds every control of a window with a margin right of and
+// below them.
+QSize ReachWithMargin(const QWidget* window);
+
 // Sizes a window's client area to its designed twips, grown where its
 // controls reach further, so that a margin stays right of and below them.
 void SetClientSize(QWidget* window, double widthTwips, double heightTwips);
+
+// Draws a box in the colours of a disabled one while its text is left from
+// an earlier calculation; it stays selectable and copyable.
+void ShowStale(QLineEdit* box, bool stale);
 
 // Shows a window that exists once: brought up again when already open.
 void BringUp(QWidget* window);

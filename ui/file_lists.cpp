@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QStyle>
 
 namespace orvexal {
@@ -73,6 +74,14 @@ void DirectoryList::SetPath(const QString& path)
     path_ = absolute;
     ShowPath();
     emit PathChanged(path_);
+}
+
+void DirectoryList::keyPressEvent(QKeyEvent* event)
+{
+    QTreeWidget::keyPressEvent(event);
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+    }
 }
 
 void DirectoryList::ShowPath()

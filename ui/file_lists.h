@@ -21,7 +21,8 @@ public:
 };
 
 // The folders from the root down to the current one, then the folders inside
-// it. Activating a folder (double-click or Enter) makes it the current one.
+// it. Activating a folder (double-click or Enter) makes it the current one;
+// that Enter goes no further, to the dialog's default button.
 class DirectoryList : public QTreeWidget {
     Q_OBJECT
 
@@ -35,6 +36,7 @@ signals:
     void PathChanged(const QString& path);
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     // The folders are shown by indentation alone, always open.
     void drawBranches(QPainter*, const QRect&, const QModelIndex&) const override {}
 

@@ -13,7 +13,9 @@ constexpr double kLineHeight = 240;
 }  // namespace
 
 // "&Exit" and the Esc key reject the page, which hides it; so does the
-// window's own close control.
+// window's own close control. Enter presses "&Next Page", the default
+// button, which the page focuses when shown; page 3 has none, and there
+// Enter presses nothing, also on a focused button.
 HelpPage::HelpPage(const HelpPageDesign& design, QWidget* parent) : QDialog(parent)
 {
     SetUpWindow(this, design.name, QString::fromUtf8(design.caption));
@@ -32,6 +34,11 @@ HelpPage::HelpPage(const HelpPageDesign& design, QWidget* parent) : QDialog(pare
     }
     QPushButton* exit = AddButton(this, "Command1", tr("&Exit"), design.exit);
     connect(exit, &QPushButton::clicked, this, &QDialog::reject);
+    if (!design.next) {
+        for (QPushButton* button : findChildren<QPushButton*>()) {
+            button->setAutoDefault(false);
+        }
+    }
     SetClientSize(this, design.width, design.height);
 }
 

@@ -8,7 +8,7 @@
 namespace orvexal {
 
 LocationPicker::LocationPicker(const LocationList& locations, FieldTexts& fields, QWidget* parent)
-    : QWidget(parent, Qt::Window), locations_(locations), fields_(fields)
+    : QDialog(parent), locations_(locations), fields_(fields)
 {
     SetUpWindow(this, "frmSelectLocation", tr("Select Location"));
     names_ = new QListWidget(this);
@@ -16,6 +16,7 @@ LocationPicker::LocationPicker(const LocationList& locations, FieldTexts& fields
     names_->setGeometry(PixelRect({360, 360, 3375, 2760}));
     ok_ = AddButton(this, "Command1", tr("OK"), {3960, 360, 1095, 375});
     cancel_ = AddButton(this, "Command2", tr("Cancel"), {3960, 960, 1095, 375});
+    ok_->setDefault(true);
     ConnectSignals();
     SetClientSize(this, 5160, 3450);
 }
@@ -31,7 +32,7 @@ void LocationPicker::ConnectSignals()
         CopySelected();
         hide();
     });
-    connect(cancel_, &QPushButton::clicked, this, &QWidget::hide);
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void LocationPicker::ShowList()

@@ -1,8 +1,8 @@
 // frmSelectLocation: picks a site of the loaded location list and copies it
-// into the main window's location fields.
+// into the main window's location fields. Enter is "OK", Esc "Cancel".
 #pragma once
 
-#include <QWidget>
+#include <QDialog>
 
 #include "data/location_list.h"
 #include "pass/fields.h"
@@ -12,7 +12,7 @@ class QPushButton;
 
 namespace orvexal {
 
-class LocationPicker : public QWidget {
+class LocationPicker : public QDialog {
     Q_OBJECT
 
 public:

@@ -18,6 +18,7 @@
 #include "ui/location_picker.h"
 #include "ui/night_window.h"
 #include "ui/open_dialog.h"
+#include "ui/screens.h"
 
 namespace orvexal {
 namespace {
@@ -118,12 +119,21 @@ void AddSeparator(QMenu* menu, const char* name)
     menu->addSeparator()->setObjectName(QLatin1String(name));
 }
 
-// The client area as designed, and the window's size once the settings of
-// the last run are applied (wider when the columns had to move apart).
+// The client area as designed, and the window's outer size, title bar and
+// frame included, once the settings of the last run are applied. The window
+// is never smaller than its controls (wider when the columns had to move
+// apart, taller when the title bar and menu take more room than designed).
 constexpr double kClientWidth = 9030;
 constexpr double kClientHeight = 6390;
 constexpr double kRestoredWidth = 9150;
 constexpr double kRestoredHeight = 7080;
+
+// The fault's name on the first line, then where the pass stopped.
+QString FaultMessage(const PassFault& fault)
+{
+    return MainWindow::tr("%1\n\nThe calculation stopped in %2.\nThe results shown in grey were not recalculated.")
+        .arg(QString::fromUtf8(FaultCaption(fault.kind)), QString::fromUtf8(ComputationName(fault.computation)));
+}
 
 }  // namespace
 
@@ -168,12 +178,31 @@ void MainWindow::CreateForm()
         addRow(ResultRowDesign(kResultRows[index], index));
     }
     AddLabel(form, "Label56", tr("(negative  means below horizon)"), {2160, 5040, 2295, 255}, plain);
-    calculate_ = AddButton(form, "Command1", tr("Calculate"), {1680, 5400, 1455, 615});
+    // Alt+C; Enter in any input field presses it too.
+    calculate_ = AddButton(form, "Command1", tr("&Calculate"), {1680, 5400, 1455, 615});
+    calculate_->setDefault(true);
+
+    // Results can be selected and copied, not typed over, and Tab passes
+    // them by: it runs through the inputs in screen order, then "Calculate".
+    QWidget* previous = nullptr;
+    for (const RowDesign& row : kInputRows) {
+        QWidget* box = Box(row.field);
+        if (previous != nullptr) {
+            setTabOrder(previous, box);
+        }
+        previous = box;
+    }
+    setTabOrder(previous, calculate_);
+    for (const ResultRow& row : kResultRows) {
+        Box(row.field)->setReadOnly(true);
+        Box(row.field)->setFocusPolicy(Qt::ClickFocus);
+    }
 
     for (const double edge : {kInputBoxLeft, kResultColumnLeft}) {
         ClearColumn(form, Pixels(edge));
     }
     SetClientSize(form, kClientWidth, kClientHeight);
+    form->setMinimumSize(ReachWithMargin(form));
     setCentralWidget(form);
 }
 
@@ -186,7 +215,7 @@ void MainWindow::CreateMenus()
     exit_ = AddCommand(file, "AtExit", tr("E&xit"));
 
     select_ = AddCommand(menuBar(), "AtSelect", tr("&Select Loc'n"));
-    chart_ = AddCommand(menuBar(), "AtChart", tr("&Chart"));
+    chart_ = AddCommand(menuBar(), "AtChart", tr("C&hart"));  // Alt+C is "Calculate"
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("AtHelp"));
@@ -212,6 +241,9 @@ void MainWindow::CreateWindows()
 void MainWindow::ConnectSignals()
 {
     connect(calculate_, &QPushButton::clicked, this, &MainWindow::Calculate);
+    for (const RowDesign& row : kInputRows) {
+        connect(Box(row.field), &QLineEdit::returnPressed, this, &MainWindow::Calculate);
+    }
     connect(open_, &QAction::triggered, openDialog_, &OpenDialog::ShowFresh);
     connect(openDialog_, &OpenDialog::FileChosen, this, &MainWindow::LoadLocationsFrom);
     connect(exit_, &QAction::triggered, this, &QWidget::close);
@@ -232,46 +264,103 @@ void MainWindow::ConnectSignals()
 
 // The start-up traps its own faults and shows nothing of its own; only a
 // refused location file brings up its message box, before the window shows.
+// The box has no parent: as the main window's child it would make the window
+// system create the main window early, unframed, and the window would then
+// be framed around the place meant for its frame.
 void MainWindow::LoadForm()
 {
     const StartupResult startup = RunStartup(state_);
-    if (startup.locationLoad) {
-        ShowLoadOutcome(*startup.locationLoad);
-    }
-    const QSize designed(centralWidget()->width(),
-                         centralWidget()->height() + menuBar()->sizeHint().height());
-    resize(designed);
     if (startup.settings) {
         ApplySettingsToFields(*startup.settings, *this);
-        resize(QSize(Pixels(kRestoredWidth), Pixels(kRestoredHeight)).expandedTo(designed));
+    }
+    PlaceWindow(startup.settings.has_value());
+    if (startup.locationLoad) {
+        ShowLoadOutcome(*startup.locationLoad, nullptr);
+    }
+}
+
+// The designed client area under the menu bar; with the settings of the last
+// run, the outer size, fitted to the frame once the window is framed.
+void MainWindow::PlaceWindow(bool restoredSize)
+{
+    resize(centralWidget()->width(), centralWidget()->height() + menuBar()->sizeHint().height());
+    if (restoredSize) {
+        outerSize_ = QSize(Pixels(kRestoredWidth), Pixels(kRestoredHeight));
+        FitOuterSize();
     }
     placement_ = WindowPlacement(state_.window.WinLeft, state_.window.WinTop);
     move(placement_.PixelPosition());
 }
 
+// Resizes the window so that with its frame it has the outer size, whenever
+// the frame the window system reports differs from the one last fitted to
+// (none before the window is shown); a user's own resizing is kept.
+void MainWindow::FitOuterSize()
+{
+    const QSize frame = frameGeometry().size() - size();
+    if (!outerSize_ || frame == fittedFrame_ || isMaximized() || isFullScreen()) {
+        return;
+    }
+    fittedFrame_ = frame;
+    resize(*outerSize_ - frame);
+}
+
+// The first showing brings a window whose restored place lies off every
+// screen onto the nearest one, now that its size is known.
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    FitOuterSize();
+    const QPoint onScreen = OnNearestScreen(frameGeometry(), Screens());
+    if (!event->spontaneous() && onScreen != pos()) {
+        move(onScreen);
+    }
+}
+
+void MainWindow::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    FitOuterSize();
+}
+
 void MainWindow::Calculate()
 {
-    if (const auto fault = CalculatePass(*this, state_.constellations, state_.sun, clock_)) {
-        ShowMessage(this, QString::fromUtf8(FaultCaption(fault->kind)), QMessageBox::Warning);
+    WriteRecorder pass(*this);
+    const auto fault = CalculatePass(pass, state_.constellations, state_.sun, clock_);
+    ShowReached(pass, fault.has_value());
+    if (fault) {
+        ShowMessage(this, FaultMessage(*fault), QMessageBox::Warning);
         return;
     }
     emit PassCompleted();
 }
 
+// A result the pass wrote shows in the usual colours; one that a pass ending
+// on a fault did not reach keeps its text but shows grey, until a pass
+// writes it again.
+void MainWindow::ShowReached(const WriteRecorder& pass, bool faulted)
+{
+    for (const ResultRow& row : kResultRows) {
+        if (pass.Written(row.field) || faulted) {
+            ShowStale(Box(row.field), !pass.Written(row.field));
+        }
+    }
+}
+
 void MainWindow::LoadLocationsFrom(const QString& path)
 {
     state_.locations.LocFileName = QFile::encodeName(path).toStdString();
-    ShowLoadOutcome(LoadLocationFile(state_.locations));
+    ShowLoadOutcome(LoadLocationFile(state_.locations), this);
 }
 
-void MainWindow::ShowLoadOutcome(LocationLoadResult result)
+void MainWindow::ShowLoadOutcome(LocationLoadResult result, QWidget* messageParent)
 {
     const std::string_view status = StatusLineAfter(result);
     if (!status.empty()) {
         statusLine_->setText(FromView(status));
     }
     if (result == LocationLoadResult::WrongFile) {
-        ShowMessage(this, FromView(kWrongFileMessage), QMessageBox::NoIcon);
+        ShowMessage(messageParent, FromView(kWrongFileMessage), QMessageBox::NoIcon);
     }
 }
 

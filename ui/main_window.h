@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <optional>
 
 #include "data/app_state.h"
 #include "data/location_file.h"
@@ -48,6 +49,8 @@ protected:
     // Closing the window in any way, File > Exit included, saves the
     // settings without asking and lets the program end.
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void CreateForm();
@@ -57,8 +60,11 @@ private:
     void LoadForm();
 
     void Calculate();
+    void ShowReached(const WriteRecorder& pass, bool faulted);
+    void PlaceWindow(bool restoredSize);
+    void FitOuterSize();
     void LoadLocationsFrom(const QString& path);
-    void ShowLoadOutcome(LocationLoadResult result);
+    void ShowLoadOutcome(LocationLoadResult result, QWidget* messageParent);
     void SelectLocation();
 
     QLineEdit* Box(Field field) const;
@@ -66,6 +72,11 @@ private:
     AppState& state_;
     Clock clock_;
     WindowPlacement placement_{100, 100};
+    // The size with title bar and frame that the settings of the last run
+    // give the window, and the frame it was last fitted with: the frame is
+    // known only once the window system has framed the shown window.
+    std::optional<QSize> outerSize_;
+    std::optional<QSize> fittedFrame_;
 
     std::array<QLineEdit*, 27> boxes_{};
     QLabel* statusLine_ = nullptr;

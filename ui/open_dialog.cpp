@@ -3,10 +3,13 @@
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "data/file_name_case.h"
 #include "ui/controls.h"
 #include "ui/file_lists.h"
 
@@ -39,9 +42,14 @@ void SetHeight(QWidget* control, double twips)
     control->resize(control->width(), Pixels(twips));
 }
 
+QString IgnoringCase(const QString& path)
+{
+    return QFile::decodeName(QByteArray::fromStdString(PathIgnoringCase(QFile::encodeName(path).toStdString())));
+}
+
 }  // namespace
 
-OpenDialog::OpenDialog(QWidget* parent) : QWidget(parent, Qt::Window)
+OpenDialog::OpenDialog(QWidget* parent) : QDialog(parent)
 {
     SetUpWindow(this, "frmOpen", tr("Open "));
     SetBackground(this, QColor(192, 192, 192));
@@ -54,6 +62,7 @@ OpenDialog::OpenDialog(QWidget* parent) : QWidget(parent, Qt::Window)
     types_->setCurrentIndex(0);
     files_->SetPattern(types_->currentText());
     ShowFolderPath();
+    fileName_->setText(QFileInfo(IgnoringCase(QDir(working).filePath(fileName_->text()))).fileName());
 
     ConnectSignals();
     ApplyLayout();
@@ -75,6 +84,7 @@ void OpenDialog::CreateControls()
     drives_ = Placed(new DriveList(this), "Drive1", {2880, 6720, 2415, 315});
     ok_ = AddButton(this, "Command1", tr("OK"), {5520, 720, 1335, 375});
     cancel_ = AddButton(this, "Command2", tr("Cancel"), {5520, 1200, 1335, 375});
+    ok_->setDefault(true);
     fileName_->installEventFilter(this);
 }
 
@@ -86,14 +96,16 @@ void OpenDialog::ConnectSignals()
     connect(folders_, &DirectoryList::PathChanged, this, &OpenDialog::ShowFolder);
     connect(types_, &QComboBox::currentIndexChanged, this,
             [this] { files_->SetPattern(types_->currentText()); });
-    connect(files_, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { fileName_->setText(item->text()); });
+    // A file chosen with the keys and Enter is named too, before "OK".
+    for (const auto chosen : {&QListWidget::itemClicked, &QListWidget::itemActivated}) {
+        connect(files_, chosen, this, [this](QListWidgetItem* item) { fileName_->setText(item->text()); });
+    }
     connect(files_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         fileName_->setText(item->text());
         Confirm();
     });
     connect(ok_, &QPushButton::clicked, this, &OpenDialog::Confirm);
-    connect(cancel_, &QPushButton::clicked, this, &QWidget::hide);
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void OpenDialog::ShowFresh()
@@ -121,7 +133,7 @@ void OpenDialog::ShowFolderPath()
 
 void OpenDialog::Confirm()
 {
-    emit FileChosen(QDir(folders_->Path()).filePath(fileName_->text()));
+    emit FileChosen(IgnoringCase(QDir(folders_->Path()).filePath(fileName_->text())));
     hide();
 }
 
@@ -131,13 +143,13 @@ bool OpenDialog::eventFilter(QObject* watched, QEvent* event)
         Confirm();
         return true;
     }
-    return QWidget::eventFilter(watched, event);
+    return QDialog::eventFilter(watched, event);
 }
 
 void OpenDialog::resizeEvent(QResizeEvent* event)
 {
     ApplyLayout();
-    QWidget::resizeEvent(event);
+    QDialog::resizeEvent(event);
 }
 
 // The lists are shortened so that the captions and lists below them line up

@@ -1,7 +1,8 @@
 // frmOpen: the program's own dialog for choosing the location file to load.
+// Enter is "OK" (in the folder list it opens the folder), Esc "Cancel".
 #pragma once
 
-#include <QWidget>
+#include <QDialog>
 
 class QComboBox;
 class QLabel;
@@ -14,12 +15,13 @@ class DirectoryList;
 class DriveList;
 class FileList;
 
-class OpenDialog : public QWidget {
+class OpenDialog : public QDialog {
     Q_OBJECT
 
 public:
     // Prepared once, hidden: the pattern entries "*.dat" and "*.*", the
-    // first one chosen, the working folder listed.
+    // first one chosen, the working folder listed, and "location.dat"
+    // proposed, written as the folder has it.
     explicit OpenDialog(QWidget* parent = nullptr);
 
     // Shows the dialog with "*.dat" chosen and the file list read afresh.
@@ -27,7 +29,8 @@ public:
 
 signals:
     // The file to load: the shown folder joined with the name in the box, or
-    // the name itself when it is an absolute path.
+    // the name itself when it is an absolute path; when no file has that
+    // exact name, the single one whose name differs only in case.
     void FileChosen(const QString& path);
 
 protected:
