@@ -60,7 +60,10 @@ std::string_view FieldCaption(Field field);
 std::string_view DesignedText(Field field);
 
 // Get and set the text of a field. A window supplies its text boxes; the
-// headless front end and the tests supply a FieldTable.
+// headless front end and the tests supply a FieldTable. SetText leaves the
+// floating-point fault flags as it found them (FloatingFaultsKept around any
+// floating-point work of its own): the pass reads them once per field, just
+// before writing it, and takes whatever it finds for its own.
 class FieldTexts {
 public:
     virtual ~FieldTexts() = default;

@@ -153,17 +153,12 @@ private:
     std::string Text(Field field) const { return fields_.Text(field); }
 
     // Every field write is a checkpoint: a fault raised by the arithmetic
-    // behind the text ends the pass before the field changes. Whatever the
-    // field's owner computes to show the text (a window's layout) is not
-    // the calculation's: a fault it leaves recorded is cleared, and only
-    // then, because clearing costs far more than looking.
+    // behind the text ends the pass before the field changes. The flags are
+    // read once and cleared only when one was raised (and the pass ends).
     void Write(Field field, const std::string& text)
     {
         CheckFloatingFaults();
         fields_.SetText(field, text);
-        if (RecordedFloatingFault()) {
-            ClearFloatingFaults();
-        }
     }
 
     // A result: written in its field's text form and handed back. The
