@@ -35,4 +35,13 @@ Outcome Calculate(FieldTable fields, AppState& state, const Clock& clock)
     return outcome;
 }
 
+FieldTable FieldsAfter(const Outcome& outcome)
+{
+    FieldTable fields;
+    for (const auto& [field, text] : outcome.shown) {
+        fields.SetText(field, text.value());
+    }
+    return fields;
+}
+
 }  // namespace orvexal

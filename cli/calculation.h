@@ -27,4 +27,8 @@ FieldTable InputFields(const CommandLine& line, const LocationList& sites, int s
 
 Outcome Calculate(FieldTable fields, AppState& state, const Clock& clock);
 
+// The fields as a completed pass left them (the status line as designed),
+// for what is computed after the pass.
+FieldTable FieldsAfter(const Outcome& outcome);
+
 }  // namespace orvexal

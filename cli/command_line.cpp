@@ -2,18 +2,20 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <stdexcept>
 #include <string_view>
 #include <utility>
 
 #include "astro/julian_date.h"
 #include "cli/field_options.h"
+#include "pass/night.h"
 
 namespace orvexal {
 namespace {
 
 // Options without a value, and what each asks for.
-constexpr std::array<std::pair<std::string_view, bool CommandLine::*>, 7> kSwitches{{
+constexpr std::array<std::pair<std::string_view, bool CommandLine::*>, 8> kSwitches{{
     {"--help", &CommandLine::help},
     {"-h", &CommandLine::help},
     {"--version", &CommandLine::version},
@@ -21,6 +23,7 @@ constexpr std::array<std::pair<std::string_view, bool CommandLine::*>, 7> kSwitc
     {"--header", &CommandLine::header},
     {"--json", &CommandLine::json},
     {"--list-sites", &CommandLine::listSites},
+    {"--night", &CommandLine::night},
 }};
 
 // Options whose value is kept as given.
@@ -46,7 +49,8 @@ bool IsValidDate(const DateTime& t)
 void CheckCombination(const CommandLine& line, const std::vector<std::string>& given)
 {
     for (const std::string& option : given) {
-        const bool oneCalculation = FieldOfOption(option) || option == "--site" || option == "--json";
+        const bool oneCalculation = FieldOfOption(option) || option == "--site" || option == "--json"
+                                    || option == "--night";
         if (line.batch && oneCalculation) {
             throw std::invalid_argument(option + " does not go with --batch, which reads every field from its input lines");
         }
@@ -58,6 +62,9 @@ void CheckCombination(const CommandLine& line, const std::vector<std::string>& g
     if (line.header && !line.batch) {
         throw std::invalid_argument("--header goes with --batch");
     }
+    if (line.stepMinutes && !line.night) {
+        throw std::invalid_argument("--step goes with --night");
+    }
     // A date of 0 takes the date and the time from the clock.
     const auto date = line.typed.find(Field::Date);
     const bool now = date == line.typed.end() || date->second == "0";
@@ -68,6 +75,21 @@ void CheckCombination(const CommandLine& line, const std::vector<std::string>& g
     if (now && time != line.typed.end()) {
         throw std::invalid_argument("--time " + time->second + " needs --date: without it the time is the clock's");
     }
+}
+
+// The step of --step, minutes: a decimal number within the night's steps.
+double StepMinutes(const std::string& text)
+{
+    const auto minutes = DecimalNumber(text);
+    if (!minutes || !(*minutes >= kNightLeastStepMinutes && *minutes <= kNightLargestStepMinutes)) {
+        constexpr double kSecondsPerMinute = 60;
+        char range[64];
+        std::snprintf(range, sizeof range, "%g second to %g minutes", kNightLeastStepMinutes * kSecondsPerMinute,
+                      kNightLargestStepMinutes);
+        throw std::invalid_argument("--step: \"" + text + "\" is not a step in minutes from " + range
+                                    + ", e.g. 2.5");
+    }
+    return *minutes;
 }
 
 }  // namespace
@@ -112,7 +134,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args)
         }
         const auto field = FieldOfOption(name);
         const auto text = MemberNamed(kTextOptions, name);
-        if (!field && !text && name != "--now") {
+        if (!field && !text && name != "--now" && name != "--step") {
             throw std::invalid_argument("unknown option '" + name + "' (see --help)");
         }
         if (i + 1 >= args.size()) {
@@ -123,6 +145,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args)
             line.typed[*field] = CheckedFieldText(name, value);
         } else if (text) {
             line.*text = value;
+        } else if (name == "--step") {
+            line.stepMinutes = StepMinutes(value);
         } else if (!(line.now = ParseNow(value))) {
             throw std::invalid_argument("--now wants \"YYYY-MM-DD HH:MM:SS\" in UTC, not '" + value + "'");
         }

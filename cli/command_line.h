@@ -18,17 +18,19 @@ struct CommandLine {
     bool header = false;     // --batch: a first line naming the columns
     bool json = false;       // one JSON object instead of the report
     bool listSites = false;
+    bool night = false;      // the night of the calculation instead of its report
     std::map<Field, std::string> typed;            // checked texts for input fields
     std::optional<std::string> site;               // a name in the location file
     std::optional<DateTime> now;                   // the UTC instant fixed by --now
+    std::optional<double> stepMinutes;             // --step: the night's samples, minutes
     std::optional<std::string> constellationFile;  // named by --constellations
     std::optional<std::string> locationFile;       // named by --locations
 };
 
 // Parses the arguments (without the program name). Throws
 // std::invalid_argument with a one-line message on an unknown option, a
-// missing value, a value not in its field's form, a malformed --now, or
-// options that do not go together.
+// missing value, a value not in its field's form, a malformed --now, a
+// --step outside the night's steps, or options that do not go together.
 CommandLine ParseCommandLine(const std::vector<std::string>& args);
 
 // "YYYY-MM-DD HH:MM:SS" (a trailing "Z" allowed) as a UTC date and time, or

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <stdexcept>
 #include <string_view>
 
@@ -157,6 +158,12 @@ std::string CheckedFieldText(const std::string& option, const std::string& text)
                                     + std::string(known->example));
     }
     return digits->Text();
+}
+
+std::optional<double> DecimalNumber(const std::string& text)
+{
+    const auto digits = DigitsOf(text);
+    return digits ? std::optional(std::strtod(digits->Text().c_str(), nullptr)) : std::nullopt;
 }
 
 }  // namespace orvexal

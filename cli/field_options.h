@@ -25,4 +25,9 @@ std::optional<Field> FieldOfOption(const std::string& option);
 // --date: "2024-06-15" is not a date in YYYY.MMDD form, e.g. 2024.0615
 std::string CheckedFieldText(const std::string& option, const std::string& text);
 
+// The value of a text that is a decimal number written in full, as the
+// field options' values must be, or nothing: "2.5", "10", "-0.5" but not
+// "1e1", " 10" or "10min".
+std::optional<double> DecimalNumber(const std::string& text);
+
 }  // namespace orvexal

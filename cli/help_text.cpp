@@ -6,6 +6,8 @@ std::string_view HelpText()
 {
     return R"(Usage: orvexal-calc [options]          one calculation, a report of every field
        orvexal-calc --json [options]   the same as one JSON object
+       orvexal-calc --night [--step MINUTES] [--json] [options]
+                                       the night of the calculation
        orvexal-calc --batch [--header] [--now TIME] [--constellations FILE]
        orvexal-calc --list-sites [--locations FILE]
 
@@ -79,6 +81,31 @@ fault and the computation it stopped are told on standard error.
                        ("overflow", "division by zero", "invalid argument"),
                        "computation" the computation it stopped, or null
 
+The night
+  --night              instead of the report, the night of the calculation,
+                       from an hour before dusk to an hour after dawn (noon
+                       to noon when the Sun does not cross the twilight
+                       altitude that day). First a summary: the site and
+                       the instant, the target at the new epoch, dusk and
+                       dawn, the Moon's lit fraction at the middle of the
+                       night, the target's meridian crossing and its
+                       highest point. Then one line per sample under a line
+                       naming each column with its unit, in decimal hours
+                       and degrees, not packed: the local clock (HH:MM),
+                       the Julian Date, local hours (counted from the
+                       evening's midnight: 25.5 is 01:30 the next morning),
+                       universal time, local sidereal time, the target's
+                       hour angle, altitude, azimuth and air mass (as in
+                       the report), the Sun's altitude, the Moon's altitude
+                       seen from the site and its distance from the target.
+                       With --json the same as one JSON object: "status",
+                       "computation", "summary" and "samples". After an
+                       arithmetic fault there is no night, only the fault
+                       (--json: "summary" and "samples" null)
+  --step MINUTES       with --night: the time between samples, whole or
+                       decimal minutes from 1 second (0.0167) to 120; the
+                       last sample falls an hour after dawn  (10)
+
 Batch
   --batch              read lines of ten TAB-separated texts from standard
                        input: longitude, latitude, zone, date, time, ra,
@@ -92,7 +119,7 @@ Batch
                        angle, constellation, galactic l and b, the Sun's ra
                        and dec, dusk, dawn, twilight) and "ok" or the fault;
                        a line without ten texts gives "error". Field options,
-                       --site and --json do not go with --batch
+                       --site, --json and --night do not go with --batch
   --header             with --batch: first a line naming the columns
 
   --help               this text

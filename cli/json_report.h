@@ -16,4 +16,8 @@ namespace orvexal {
 
 std::string JsonReport(const Outcome& outcome);
 
+// The members that open every object of the front end, indented as those
+// of JsonReport: "status": "ok", "computation": null.
+std::string StatusMembers(const std::optional<PassFault>& fault);
+
 }  // namespace orvexal

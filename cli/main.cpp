@@ -9,6 +9,8 @@
 #include "cli/data_files.h"
 #include "cli/help_text.h"
 #include "cli/json_report.h"
+#include "cli/night_json.h"
+#include "cli/night_report.h"
 #include "cli/report.h"
 #include "cli/site_lookup.h"
 #include "data/constellation_file.h"
@@ -35,16 +37,39 @@ void ReadLocations(const CommandLine& line, AppState& state)
     ReadSites(DataFilePath(line.locationFile, kDefaultLocationFile, NameMatch::AnyCase), state.locations);
 }
 
+// The exit status of a pass; its fault told on standard error.
+int TellFault(const Outcome& outcome)
+{
+    if (!outcome.fault) {
+        return 0;
+    }
+    std::cerr << "orvexal-calc: " << FaultMessage(*outcome.fault) << '\n';
+    return kExitFault;
+}
+
+// The night of a completed pass; after a fault only the fault.
+int ReportNight(const CommandLine& line, const Outcome& outcome)
+{
+    if (outcome.fault) {
+        std::cout << (line.json ? NightJsonOfFault(*outcome.fault) : "");
+        return TellFault(outcome);
+    }
+    const double step = line.stepMinutes.value_or(kNightStepMinutes);
+    const NightInputs inputs = ReadNightInputs(FieldsAfter(outcome));
+    const NightTrack track = ComputeNightTrack(inputs, step);
+    std::cout << (line.json ? NightJson(inputs, track, step) : NightText(inputs, track, step));
+    return 0;
+}
+
 int CalculateOnce(const CommandLine& line, AppState& state, const Clock& clock)
 {
     const int site = line.site ? FindSite(state.locations, *line.site) : 0;
     const Outcome outcome = Calculate(InputFields(line, state.locations, site), state, clock);
-    std::cout << (line.json ? JsonReport(outcome) : ReportText(outcome));
-    if (outcome.fault) {
-        std::cerr << "orvexal-calc: " << FaultMessage(*outcome.fault) << '\n';
-        return kExitFault;
+    if (line.night) {
+        return ReportNight(line, outcome);
     }
-    return 0;
+    std::cout << (line.json ? JsonReport(outcome) : ReportText(outcome));
+    return TellFault(outcome);
 }
 
 // Everything but the parsing of the command line; a wrong site or location

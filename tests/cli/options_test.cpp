@@ -1,5 +1,5 @@
 // orvexal-calc's options: values read strictly, sites by name, the JSON
-// object, the batch header and exit statuses. The program runs in a folder
+// object, the batch header, the night and exit statuses. The program runs in a folder
 // of its own, whose location file is named in lower case.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -93,6 +93,11 @@ TEST_F(OrvexalCalcOptions, ValuesNotInTheirFormExitWithStatusTwo)
         {{"--batch", "--zone", "8"}, "--zone does not go with --batch"},
         {{"--header"}, "--header goes with --batch"},
         {{"--site", "Ondra", "--latitude", "50"}, "--latitude does not go with --site"},
+        {{"--step", "10"}, "--step goes with --night"},
+        {{"--batch", "--night"}, "--night does not go with --batch"},
+        {{"--night", "--step", "0.0166"}, R"(--step: "0.0166" is not a step in minutes from 1 second to 120 minutes)"},
+        {{"--night", "--step", "120.001"}, R"(--step: "120.001")"},
+        {{"--night", "--step", "1e1"}, R"(--step: "1e1")"},
     };
     for (const auto& [args, told] : rows) {
         const Ran run = Calc(args);
@@ -164,6 +169,56 @@ TEST_F(OrvexalCalcOptions, JsonParsesBackWithEveryFieldByMeaning)
         const Ran parsed = Spawn({"/usr/bin/python3", "-c", script}, Calc(json).out);
         EXPECT_EQ(parsed.out, expected) << parsed.err;
     }
+}
+
+// The night of 2026 December 4 at the designed site (zone 8) runs from an
+// hour before dusk (17:05) to an hour after dawn (06:55), 949.9 minutes:
+// one sample every step and one at the end. The first is at 00:05 UT on
+// December 5 (JD 2461379.5 at 0h), the second a step later.
+TEST_F(OrvexalCalcOptions, NightHasOneLinePerSampleUnderItsHeader)
+{
+    const std::string header = "local          JD(UT)  local(h)    UT(h)   LST(h)     HA(h)  alt(deg)  az(deg)   "
+                               "airmass  sun_alt(deg)  moon_alt(deg)  moon_dist(deg)";
+    const std::tuple<std::string, long, std::string> rows[] = {
+        {"10", 96, "16:15  2461379.510413   16.2499   0.2499"},
+        {"30", 33, "16:35  2461379.524302   16.5833   0.5833"},
+        {"120", 9, "18:05  2461379.586802   18.0833   2.0833"},
+    };
+    for (const auto& [step, samples, second] : rows) {
+        const Ran run = Calc({"--night", "--step", step, "--date", "2026.1204", "--time", "22"});
+        const std::size_t table = run.out.find(header + "\n");
+        ASSERT_NE(table, std::string::npos) << run.out;
+        const std::string lines = run.out.substr(table + header.size() + 1);
+        EXPECT_EQ(std::ranges::count(lines, '\n'), samples) << step;
+        EXPECT_EQ(lines.substr(lines.find('\n') + 1, second.size()), second) << lines;
+        EXPECT_NE(run.out.find("\nsamples      " + std::to_string(samples) + ", every " + step + " min"), std::string::npos);
+    }
+}
+
+// The same night as JSON; after a fault only the status and no night.
+TEST_F(OrvexalCalcOptions, NightAsJsonParsesBack)
+{
+    const std::string script =
+        "import json, sys\n"
+        "d = json.load(sys.stdin); s, n = d['summary'], d['samples']\n"
+        "print(d['status'], n and len(n), s and s['sample_count'], n and ','.join(n[0]),\n"
+        "      s and (s['dusk_local_h'], s['dawn_local_h'], abs(s['meridian_crossing']['ha_h']), s['site']), sep='|')\n";
+    const std::pair<Strings, std::string> rows[] = {
+        {{"--date", "2026.1204", "--time", "22"},
+         "ok|96|96|jd,local_h,ut_h,lst_h,ha_h,alt_deg,az_deg,airmass,sun_alt_deg,moon_alt_deg,moon_dist_deg|"
+         "(17.0833, 30.9148, 0.0, 'Kestrine Astr. Observatory')\n"},
+        {{"--epoch", "-" + kHugeEpoch, "--new-epoch", kHugeEpoch}, "overflow|None|None|None|None\n"},
+    };
+    for (const auto& [args, expected] : rows) {
+        Strings night = args;
+        night.insert(night.end(), {"--night", "--json"});
+        const Ran run = Calc(night);
+        EXPECT_EQ(run.status, expected.starts_with("ok") ? 0 : 1);
+        EXPECT_EQ(Spawn({"/usr/bin/python3", "-c", script}, run.out).out, expected) << run.out;
+    }
+    const Ran fault = Calc({"--night", "--epoch", "-" + kHugeEpoch, "--new-epoch", kHugeEpoch});
+    EXPECT_EQ(std::tuple(fault.status, fault.out), std::tuple(1, ""));
+    EXPECT_NE(fault.err.find("overflow in the precession"), std::string::npos);
 }
 
 TEST_F(OrvexalCalcOptions, BatchHeaderNamesTheColumnsAndStatusTellsFaults)
