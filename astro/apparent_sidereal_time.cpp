@@ -1,4 +1,5 @@
 #include "astro/apparent_sidereal_time.h"
+#include "numbers/units.h"
 
 #include <cmath>
 #include <numbers>
@@ -6,9 +7,6 @@
 namespace orvexal {
 namespace {
 
-constexpr double kJ2000 = 2451545.0;       // JD of the reference epoch
-constexpr double kDaysPerCentury = 36525;  // Julian century
-constexpr double kRadiansPerDegree = std::numbers::pi / 180;
 
 // Eq. 12.4: degrees, degrees per day, per century^2 and century^3.
 constexpr double kGmstAtJ2000 = 280.46061837;

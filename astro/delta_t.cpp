@@ -1,9 +1,9 @@
 #include "astro/delta_t.h"
+#include "numbers/units.h"
 
 namespace orvexal {
 namespace {
 
-constexpr double kJ2000 = 2451545.0;     // JD of 2000 January 1.5
 constexpr double kDaysPerYear = 365.25;  // Julian year
 constexpr double kSecondsPerDay = 86400;
 

@@ -10,13 +10,11 @@
 #include "astro/illuminated_fraction.h"
 #include "astro/nutation.h"
 #include "astro/solar_coordinates.h"
+#include "numbers/units.h"
 
 namespace orvexal {
 namespace {
 
-constexpr double kJ2000 = 2451545.0;       // JD of the reference epoch
-constexpr double kDaysPerCentury = 36525;  // Julian century
-constexpr double kRadiansPerDegree = std::numbers::pi / 180;
 
 // Meeus, eqs. 47.1 to 47.5: the Moon's mean longitude L', the mean
 // elongation D, the Sun's mean anomaly M, the Moon's mean anomaly M' and

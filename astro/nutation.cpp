@@ -1,15 +1,11 @@
 #include "astro/nutation.h"
+#include "numbers/units.h"
 
 #include <cmath>
-#include <numbers>
 
 namespace orvexal {
 namespace {
 
-constexpr double kJ2000 = 2451545.0;       // JD of the reference epoch
-constexpr double kDaysPerCentury = 36525;  // Julian century
-constexpr double kRadiansPerDegree = std::numbers::pi / 180;
-constexpr double kRadiansPerArcsecond = kRadiansPerDegree / 3600;
 
 // Meeus, ch. 22: the mean longitudes of the Sun (L) and the Moon (L') and
 // the longitude of the Moon's mean ascending node (Omega); degrees and

@@ -8,8 +8,6 @@
 namespace orvexal {
 namespace {
 
-constexpr double kJ2000 = 2451545.0;           // JD of the reference epoch
-constexpr double kDaysPerCentury = 36525;      // days per Julian century
 constexpr double kGmstA0 = 6.697374558;        // GMST at 0h UT at the epoch, hours
 constexpr double kGmstA1 = 2400.051336907;     // hours per Julian century
 constexpr double kGmstA2 = 2.5862e-5;          // hours per century squared

@@ -1,19 +1,15 @@
 #include "astro/solar_coordinates.h"
 
 #include <cmath>
-#include <numbers>
 
 #include "astro/delta_t.h"
 #include "astro/ecliptic.h"
 #include "astro/nutation.h"
+#include "numbers/units.h"
 
 namespace orvexal {
 namespace {
 
-constexpr double kJ2000 = 2451545.0;       // JD of the reference epoch
-constexpr double kDaysPerCentury = 36525;  // Julian century
-constexpr double kRadiansPerDegree = std::numbers::pi / 180;
-constexpr double kRadiansPerArcsecond = kRadiansPerDegree / 3600;
 constexpr double kKmPerAu = 149597870.7;  // IAU 2012 astronomical unit
 
 // Meeus, eqs. 25.2 to 25.4 and the equation of the centre: degrees,

@@ -1,4 +1,5 @@
 #include "astro/topocentric.h"
+#include "numbers/units.h"
 
 #include <cmath>
 #include <numbers>
@@ -6,7 +7,6 @@
 namespace orvexal {
 namespace {
 
-constexpr double kRadiansPerDegree = std::numbers::pi / 180;
 
 // IAU 1976 reference ellipsoid (Meeus, ch. 11): equatorial radius, km, and
 // the ratio of the polar to the equatorial radius, 1 - 1/298.257.

@@ -20,6 +20,18 @@ constexpr double kTwilightDegreesPerRadian = 57.29577951;
 // Degrees per hour of right ascension or time.
 constexpr double kDegreesPerHour = 15;
 
+// The standard epoch J2000.0, 2000 January 1.5 TT, as a Julian Date, and the
+// Julian century in days: the time argument of the modern series (the Moon,
+// nutation, sidereal time).
+constexpr double kJ2000 = 2451545.0;
+constexpr double kDaysPerCentury = 36525;
+
+// Radians in a degree and in a second of arc, to the full double precision
+// of pi: for the Moon and the other modern series, which carry no written
+// value of pi of their own.
+constexpr double kRadiansPerDegree = 3.14159265358979323846 / 180;
+constexpr double kRadiansPerArcsecond = kRadiansPerDegree / 3600;
+
 // pi/2 in double precision: the limit of the arctangent at an infinite
 // argument.
 constexpr double kHalfPi = 1.5707963267948966;

@@ -28,7 +28,6 @@ constexpr double kHalfDay = 0.5;
 
 // The J2000.0 epoch and the Julian year: the Julian epoch of an instant,
 // the equinox the target is moved to for its distance from the Moon.
-constexpr double kJ2000 = 2451545.0;
 constexpr double kJ2000Epoch = 2000.0;
 constexpr double kJulianYear = 365.25;
 
