@@ -1,8 +1,8 @@
 #include "astro/apparent_sidereal_time.h"
 #include "numbers/units.h"
+#include "astro/angles.h"
 
 #include <cmath>
-#include <numbers>
 
 namespace orvexal {
 namespace {
@@ -22,12 +22,7 @@ double GreenwichApparentSiderealTime(double jdUt, const Nutation& nutation)
     const double t = days / kDaysPerCentury;
     const double mean = std::fmod(kGmstAtJ2000 + kGmstPerDay * days + t * t * (kGmstT2 + t * kGmstT3), 360)
                         * kRadiansPerDegree;
-    double apparent = mean + nutation.inLongitude * std::cos(nutation.TrueObliquity());
-    apparent = std::fmod(apparent, 2 * std::numbers::pi);
-    if (apparent < 0) {
-        apparent += 2 * std::numbers::pi;
-    }
-    return apparent;
+    return WrapToPeriod(mean + nutation.inLongitude * std::cos(nutation.TrueObliquity()), kRadiansPerTurn);
 }
 
 }  // namespace orvexal

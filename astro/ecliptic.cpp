@@ -1,7 +1,7 @@
 #include "astro/ecliptic.h"
+#include "astro/angles.h"
 
 #include <cmath>
-#include <numbers>
 
 namespace orvexal {
 
@@ -13,10 +13,8 @@ EquatorialPlace EquatorialFromEcliptic(EclipticPlace place, double obliquity)
     const double cosLat = std::cos(place.latitude);
     const double sinEps = std::sin(obliquity);
     const double cosEps = std::cos(obliquity);
-    double ra = std::atan2(sinLon * cosEps * cosLat - sinLat * sinEps, cosLon * cosLat);
-    if (ra < 0) {
-        ra += 2 * std::numbers::pi;
-    }
+    const double ra = WrapToPeriod(std::atan2(sinLon * cosEps * cosLat - sinLat * sinEps, cosLon * cosLat),
+                                   kRadiansPerTurn);
     const double dec = std::asin(sinLat * cosEps + cosLat * sinEps * sinLon);
     return {ra, dec};
 }

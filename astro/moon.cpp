@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstddef>
-#include <numbers>
 
 #include "astro/apparent_sidereal_time.h"
 #include "astro/delta_t.h"
@@ -11,6 +10,7 @@
 #include "astro/nutation.h"
 #include "astro/solar_coordinates.h"
 #include "numbers/units.h"
+#include "astro/angles.h"
 
 namespace orvexal {
 namespace {
@@ -251,10 +251,7 @@ MoonEcliptic MoonMeanEclipticPlace(double jdTt)
                 + kAnomalyLatitude * std::sin(meanLongitude - a.mp)
                 + kAnomalySumLatitude * std::sin(meanLongitude + a.mp);
 
-    double lambda = std::fmod(meanLongitude + longitude * kMicrodegree, 2 * std::numbers::pi);
-    if (lambda < 0) {
-        lambda += 2 * std::numbers::pi;
-    }
+    const double lambda = WrapToPeriod(meanLongitude + longitude * kMicrodegree, kRadiansPerTurn);
     return {{lambda, latitude * kMicrodegree}, kMeanDistanceKm + distance / 1000};
 }
 

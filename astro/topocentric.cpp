@@ -1,8 +1,8 @@
 #include "astro/topocentric.h"
 #include "numbers/units.h"
+#include "astro/angles.h"
 
 #include <cmath>
-#include <numbers>
 
 namespace orvexal {
 namespace {
@@ -38,11 +38,8 @@ TopocentricPlace TopocentricFromGeocentric(GeocentricPlace body, Observer observ
     const double topocentricHourAngle = std::atan2(y, x);
     const double declination = std::atan2(z, std::hypot(x, y));
 
-    double rightAscension = body.equatorial.rightAscension + (hourAngle - topocentricHourAngle);
-    rightAscension = std::fmod(rightAscension, 2 * std::numbers::pi);
-    if (rightAscension < 0) {
-        rightAscension += 2 * std::numbers::pi;
-    }
+    const double rightAscension =
+        WrapToPeriod(body.equatorial.rightAscension + (hourAngle - topocentricHourAngle), kRadiansPerTurn);
     const double altitude = std::asin(std::sin(latitude) * std::sin(declination)
                                       + std::cos(latitude) * std::cos(declination) * std::cos(topocentricHourAngle));
     return {{rightAscension, declination}, body.distanceKm * std::sqrt(x * x + y * y + z * z), altitude};

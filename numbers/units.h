@@ -31,6 +31,7 @@ constexpr double kDaysPerCentury = 36525;
 // value of pi of their own.
 constexpr double kRadiansPerDegree = 3.14159265358979323846 / 180;
 constexpr double kRadiansPerArcsecond = kRadiansPerDegree / 3600;
+constexpr double kRadiansPerTurn = 2 * 3.14159265358979323846;
 
 // pi/2 in double precision: the limit of the arctangent at an infinite
 // argument.
