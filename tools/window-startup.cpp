@@ -1,4 +1,4 @@
-// Not a test: the window program's start as a user meets it, for measuring.
+// The window program's start as a user meets it, for tools/window-start-time.
 // It starts exactly as the program does, in the working folder, and prints
 // two figures: the wall-clock time (nanoseconds since the epoch) at which the
 // main window had been painted for the first time, and the process's peak

@@ -1,6 +1,6 @@
-// Not a test: opens every window of the program through its menu commands in
-// the working folder and saves a picture of each into the folder given as
-// the argument, for looking at the layout.
+// Opens every window of the program through its menu commands in the
+// working folder and saves a picture of each into the folder given as the
+// argument, for looking at the layout: xvfb-run build/tools/window-shots DIR.
 #include <QAction>
 #include <QApplication>
 #include <QDir>
