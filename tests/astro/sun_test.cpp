@@ -1,47 +1,60 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "astro/sun.h"
 #include "astro/twilight.h"
 
 namespace orvexal {
 namespace {
 
-struct SunCase {
-    double jd;
-    double ra;   // packed H.MMSS
-    double dec;  // packed D.MMSS
-};
-
 TEST(SunPlace, WorkedValues)
 {
-    const SunCase cases[] = {
+    const std::tuple<double, double, double> cases[] = {
+        // JD, RA packed H.MMSS, Dec packed D.MMSS
         {2442412.5, 18.385117, -23.075747},  // the theory's epoch
         {2451545.0, 18.442247, -23.022833},
-        {2440587.5, 18.442247, -23.022833},  // 10957.5 days earlier: the same place
-        {2455000.5, 5.452294, 23.232573},    // first quadrant
-        {2458271.75, 4.391437, 22.080957},
+        {2455000.5, 5.452294, 23.232573},
     };
-    for (const auto& c : cases) {
-        EXPECT_NEAR(SunRightAscension(c.jd), c.ra, 1.5e-6) << c.jd;
-        EXPECT_NEAR(SunDeclination(c.jd), c.dec, 1.5e-6) << c.jd;
+    for (const auto& [jd, ra, dec] : cases) {
+        EXPECT_NEAR(SunRightAscension(jd), ra, 1.5e-6) << jd;
+        EXPECT_NEAR(SunDeclination(jd), dec, 1.5e-6) << jd;
     }
-    EXPECT_EQ(SunRightAscension(2451545.0), SunRightAscension(2440587.5));
-}
-
-TEST(SunPlace, RightAscensionFollowsTheLongitudeThroughEveryQuadrant)
-{
+    // Eastward by 3.6 to 4.4 minutes a day through every quadrant, once a
+    // year across 0 h.
     double previous = PackedToDecimal(SunRightAscension(2455000.5 - 100));
     for (int day = -99; day < 365; ++day) {
         const double ra = PackedToDecimal(SunRightAscension(2455000.5 + day));
-        EXPECT_GE(ra, 0);
-        EXPECT_LT(ra, 24);
-        // Eastward by 3.6 to 4.4 minutes a day, also across each quadrant;
-        // once a year across 0 h.
         const double step = ra > previous ? ra - previous : ra + 24 - previous;
-        EXPECT_GT(step, 0.059) << day;
-        EXPECT_LT(step, 0.074) << day;
+        EXPECT_TRUE(ra >= 0 && ra < 24 && step > 0.059 && step < 0.074) << day << ": " << ra;
         previous = ra;
     }
+}
+
+// The default site, 122.50514 W, 53.45289 N, zone 8: dusk and dawn for a Sun
+// altitude of -10 degrees, packed H.MMSS.
+TEST(Twilight, DefaultSiteInsideTheDesignedWindows)
+{
+    const double longitude = 122 + 50 / 60.0 + 51.4 / 3600;
+    const double latitude = 53 + 45 / 60.0 + 28.9 / 3600;
+    const std::tuple<double, double, double> cases[] = {
+        // observation instant (UT), dusk, dawn
+        {2458271.75, 22.105127, 2.043510},
+        {2458454.75, 17.063463, 6.512760},
+    };
+    for (const auto& [jd, dusk, dawn] : cases) {
+        const double midnight = std::floor(jd - 0.5) + 0.5 + 8 / 24.0;
+        const float ra = SunRightAscension(jd);
+        const float dec = SunDeclination(jd);
+        EXPECT_NEAR(DuskTime(longitude, latitude, -10, midnight, ra, dec).value(), dusk, 2e-6) << jd;
+        EXPECT_NEAR(DawnTime(longitude, latitude, -10, midnight, ra, dec).value(), dawn, 2e-6) << jd;
+    }
+    // Packing with the guard before scaling.
+    EXPECT_NEAR(DecimalToPacked(0.002197265625), 0.000791, 1e-6);
+    EXPECT_EQ(DecimalToPacked(2.0166666), 2.01f);
+    EXPECT_EQ(DecimalToPacked(-1.5), -1.3f);
+    EXPECT_NEAR(PackedToDecimal(22.080957), 22 + 8 / 60.0 + 9.57 / 3600, 1e-6);
+    EXPECT_NEAR(PackedToDecimal(-0.30), -0.5, 1e-12);
 }
 
 }  // namespace
