@@ -8,6 +8,8 @@
 namespace orvexal {
 namespace {
 
+using namespace std::string_literals;
+
 // Every item of a text, a quoted one in brackets, "!" where a fault stopped.
 std::vector<std::string> Items(const std::string& text)
 {
@@ -34,6 +36,7 @@ TEST(SequentialReader, SplitsItems)
         {"a\n\n  \nb\n\n", {"a", "b"}}, {"\"\",\" kept \"", {"[]", "[ kept ]"}}, {"5\" mirror", {"5\" mirror"}},
         {"a,\"never closed", {"a", "!"}}, {"\"cut by\nline end\"", {"!"}}, {"\"a\"b,c", {"!"}},
         {longest + ",", {longest}}, {longest + "x", {"!"}},
+        {"Do\0me,\xff\xfe"s, {"Do\0me"s, "\xff\xfe"}},  // bytes kept as they stand
     };
     for (const auto& [text, items] : cases) {
         EXPECT_EQ(Items(text), items) << text.substr(0, 40);
@@ -48,7 +51,8 @@ TEST(SequentialReader, ReadsNumbersInTheirWhole)
         std::istringstream in(text);
         EXPECT_DOUBLE_EQ(SequentialReader(in).ReadNumber(), value) << text;
     }
-    for (const std::string text : {"abc", ",", "\"8\"", "8 h", "1.2.3", "1E", ".", "-", "0.0000 24.0000", "1e999"}) {
+    for (const std::string& text : {"abc"s, ","s, "\"8\""s, "8 h"s, "1.2.3"s, "1E"s, "."s, "-"s, "0.0000 24.0000"s,
+                                   "1e999"s, "1\0"s "4"s, "14\xff"s}) {
         std::istringstream in(text);
         EXPECT_THROW(SequentialReader(in).ReadNumber(), SequentialFormatError) << text;
     }

@@ -18,8 +18,7 @@ protected:
     {
         std::string pattern = (std::filesystem::temp_directory_path() / "orvexal-data-XXXXXX").string();
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
-        std::filesystem::current_path(folder_);
+        std::filesystem::current_path(folder_ = pattern);
     }
 
     void TearDown() override
@@ -34,10 +33,7 @@ private:
     std::filesystem::path folder_;
 };
 
-inline void WriteFile(const std::string& name, const std::string& text)
-{
-    std::ofstream(name, std::ios::binary) << text;
-}
+inline void WriteFile(const std::string& name, const std::string& text) { std::ofstream(name, std::ios::binary) << text; }
 
 inline std::string ReadFile(const std::string& name)
 {
