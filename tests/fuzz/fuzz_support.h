@@ -10,8 +10,6 @@
 #include <string>
 #include <string_view>
 
-#include "data/constellation_file.h"
-
 namespace orvexal::fuzz {
 
 // A property that does not hold ends the process the way a sanitizer report
@@ -19,8 +17,7 @@ namespace orvexal::fuzz {
 inline void Require(bool holds, const char* property, std::string_view detail = {})
 {
     if (!holds) {
-        std::fprintf(stderr, "property broken: %s [%.*s]\n", property, static_cast<int>(detail.size()),
-                     detail.data());
+        std::fprintf(stderr, "property broken: %s [%.*s]\n", property, static_cast<int>(detail.size()), detail.data());
         std::abort();
     }
 }
@@ -41,63 +38,23 @@ T ValueAt(const std::uint8_t* data, std::size_t size, std::size_t offset)
     return value;
 }
 
-// "nan" or "inf" in any letter case: what a non-finite value prints as.
-inline bool SpellsNonFinite(std::string_view text)
+// Writes `contents` as the file `name` in a temporary folder of this process,
+// removed when it ends normally; returns its path.
+inline std::string WriteInput(std::string_view name, std::string_view contents)
 {
-    std::string lower(text);
-    for (char& c : lower) {
-        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
-    }
-    return lower.find("nan") != std::string::npos || lower.find("inf") != std::string::npos;
-}
-
-// A temporary folder for the inputs of the file loaders, removed when the
-// process ends normally.
-class TempFolder {
-public:
-    TempFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "orvexal-fuzz-XXXXXX").string();
-        Require(mkdtemp(pattern.data()) != nullptr, "temporary folder made");
-        path_ = pattern;
-    }
-    ~TempFolder()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    // Writes `contents` as the file `name` in the folder; returns its path.
-    std::string Write(std::string_view name, std::string_view contents) const
-    {
-        const std::string path = (path_ / name).string();
-        std::ofstream(path, std::ios::binary | std::ios::trunc)
-            .write(contents.data(), static_cast<std::streamsize>(contents.size()));
-        return path;
-    }
-
-private:
-    std::filesystem::path path_;
-};
-
-// The folder of this process, made on first use.
-inline const TempFolder& InputFolder()
-{
-    static const TempFolder folder;
-    return folder;
-}
-
-// The shipped boundary data, loaded once.
-inline const ConstellationTables& ShippedTables()
-{
-    static const ConstellationTables tables = [] {
-        ConstellationTables loaded;
-        Require(LoadConstellationFile(ORVEXAL_SHARE_DIR "/Constell.dat", loaded), "shipped boundaries load");
-        return loaded;
-    }();
-    return tables;
+    static const struct Folder {
+        std::filesystem::path path;
+        Folder()
+        {
+            std::string pattern = (std::filesystem::temp_directory_path() / "orvexal-fuzz-XXXXXX").string();
+            Require(mkdtemp(pattern.data()) != nullptr, "temporary folder made");
+            path = pattern;
+        }
+        ~Folder() { std::filesystem::remove_all(path); }
+    } folder;
+    const std::string path = (folder.path / name).string();
+    std::ofstream(path, std::ios::binary).write(contents.data(), static_cast<std::streamsize>(contents.size()));
+    return path;
 }
 
 }  // namespace orvexal::fuzz
