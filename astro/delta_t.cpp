@@ -1,11 +1,11 @@
 #include "astro/delta_t.h"
+
 #include "numbers/units.h"
 
 namespace orvexal {
 namespace {
 
 constexpr double kDaysPerYear = 365.25;  // Julian year
-constexpr double kSecondsPerDay = 86400;
 
 // One polynomial piece: Delta T = sum of c[i] t^i seconds with
 // t = (year - origin) / unit, used for years below `until`.

@@ -26,8 +26,6 @@ constexpr double kYOffset = -0.2;
 constexpr double kCosObliquity = 0.91744242;
 constexpr double kSinObliquity = 0.39786857;
 
-constexpr double kMinutesPerDay = 1440;  // light-minutes to days
-
 }  // namespace
 
 double HeliocentricCorrection(double jd, double yearStart, double newRa, double newDec)

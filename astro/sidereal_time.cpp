@@ -13,7 +13,6 @@ constexpr double kGmstA1 = 2400.051336907;     // hours per Julian century
 constexpr double kGmstA2 = 2.5862e-5;          // hours per century squared
 constexpr double kGmstA3 = 1.72e-9;            // hours per century cubed (subtracted)
 constexpr double kSiderealRate = 1.00273790934;  // sidereal hours per UT hour
-constexpr double kHoursPerDay = 24;
 
 }  // namespace
 

@@ -20,6 +20,12 @@ constexpr double kTwilightDegreesPerRadian = 57.29577951;
 // Degrees per hour of right ascension or time.
 constexpr double kDegreesPerHour = 15;
 
+// The day in hours, minutes and seconds of time.
+constexpr double kHoursPerDay = 24;
+constexpr double kMinutesPerDay = 1440;
+constexpr double kSecondsPerHour = 3600;
+constexpr double kSecondsPerDay = 86400;
+
 // The standard epoch J2000.0, 2000 January 1.5 TT, as a Julian Date, and the
 // Julian century in days: the time argument of the modern series (the Moon,
 // nutation, sidereal time).

@@ -3,10 +3,11 @@
 #include <chrono>
 #include <cmath>
 
+#include "numbers/units.h"
+
 namespace orvexal {
 namespace {
 
-constexpr double kSecondsPerHour = 3600;
 
 using Seconds = std::chrono::sys_seconds;
 

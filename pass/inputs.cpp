@@ -5,11 +5,11 @@
 #include "astro/precession.h"
 #include "numbers/number_text.h"
 #include "numbers/packed.h"
+#include "numbers/units.h"
 
 namespace orvexal {
 namespace {
 
-constexpr double kHoursPerDay = 24;
 
 // Days in the year of the epoch of date (the tropical year).
 constexpr double kTropicalYear = 365.2422;

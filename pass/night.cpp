@@ -17,9 +17,6 @@
 namespace orvexal {
 namespace {
 
-constexpr double kHoursPerDay = 24;
-constexpr double kMinutesPerDay = 1440;
-
 // The margin of the chart before dusk and after dawn, hours.
 constexpr double kMarginHours = 1;
 
