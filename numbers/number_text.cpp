@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <locale.h>
 
+#include "numbers/significant_digits.h"
+
 namespace orvexal {
 namespace {
 
@@ -94,19 +96,65 @@ locale_t CLocale()
     return c;
 }
 
-// printf's %.{precision}G in the C locale, whatever the process locale is.
-template <typename T>
-std::string GeneralDigits(T value, int precision)
+// The digits of %G: the exponent form ("1.5E-07") where the decimal exponent
+// is below -4 or not below the precision, else plain digits; trailing zeros
+// and a trailing point removed.
+std::string GeneralForm(SignificantDigits rounded, int precision)
 {
+    char digits[24];
+    for (int i = precision - 1; i >= 0; --i) {
+        digits[i] = static_cast<char>('0' + rounded.digits % 10);
+        rounded.digits /= 10;
+    }
+    int kept = precision;
+    while (kept > 1 && digits[kept - 1] == '0') {
+        --kept;
+    }
+    const int x = rounded.exponent;
+    char text[48];
+    char* out = text;
+    const auto put = [&out](const char* from, int count) { out = std::copy(from, from + count, out); };
+    if (x < -4 || x >= precision) {
+        put(digits, 1);
+        if (kept > 1) {
+            put(".", 1);
+            put(digits + 1, kept - 1);
+        }
+        put(x < 0 ? "E-" : "E+", 2);
+        const int magnitude = std::abs(x);
+        if (magnitude < 10) {
+            put("0", 1);
+        }
+        out = std::to_chars(out, text + sizeof text, magnitude).ptr;
+    } else if (x >= 0) {
+        const int whole = x + 1;
+        put(digits, whole);
+        if (kept > whole) {
+            put(".", 1);
+            put(digits + whole, kept - whole);
+        }
+    } else {
+        put("0.", 2);
+        out = std::fill_n(out, -x - 1, '0');
+        put(digits, kept);
+    }
+    return std::string(text, out);
+}
+
+// printf's %.{precision}G of a non-negative value in the C locale, whatever
+// the process locale is.
+std::string GeneralDigits(double value, int precision)
+{
+    if (value > 0 && std::isfinite(value)) {
+        if (const auto rounded = RoundToSignificantDigits(value, precision)) {
+            return GeneralForm(*rounded, precision);
+        }
+    }
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
                                       std::chars_format::general, precision);
     std::string digits(buffer, result.ptr);
-    for (char& c : digits) {
-        if (c == 'e') {
-            c = 'E';
-        }
-    }
+    std::replace(digits.begin(), digits.end(), 'e', 'E');
     return digits;
 }
 
@@ -170,7 +218,7 @@ std::string GeneralText(double value)
 std::string GeneralText(float value)
 {
     value = WithoutNegativeZero(value);
-    return WithSignPosition(GeneralDigits(std::fabs(value), kSingleDigits), std::signbit(value));
+    return WithSignPosition(GeneralDigits(std::fabs(static_cast<double>(value)), kSingleDigits), std::signbit(value));
 }
 
 std::string GeneralTextNoSmallExponent(double value)
@@ -183,13 +231,14 @@ std::string GeneralTextNoSmallExponent(double value)
 std::string GeneralTextNoSmallExponent(float value)
 {
     value = WithoutNegativeZero(value);
-    const std::string digits = GeneralDigits(std::fabs(value), kSingleDigits);
+    const std::string digits = GeneralDigits(std::fabs(static_cast<double>(value)), kSingleDigits);
     return WithSignPosition(WithoutSmallExponent(digits), std::signbit(value));
 }
 
 std::string PlainText(double value)
 {
-    return GeneralDigits(WithoutNegativeZero(value), kDoubleDigits);
+    value = WithoutNegativeZero(value);
+    return (std::signbit(value) ? "-" : "") + GeneralDigits(std::fabs(value), kDoubleDigits);
 }
 
 std::string PlainText(Int16 value)

@@ -46,6 +46,14 @@ TEST(GeneralText, KeepsItsDigitsAndTheSignPosition)
         {123456789012345.0, " 123456789012345", "123456789012345"},
         {2451545.123456789, " 2451545.12345679", "2451545.12345679"},
         {static_cast<double>(20.4058f), " 20.4057998657227", "20.4057998657227"},
+        // Rounding of the exact binary value: ties to the even digit, a carry
+        // into the next power of ten, the digits just below one, and values
+        // beyond 1e19 and 1e-19.
+        {1234567890123455.0, " 1.23456789012346E+15", "1.23456789012346E+15"},
+        {1234567890123445.0, " 1.23456789012344E+15", "1.23456789012344E+15"},
+        {9.9999999999999995, " 10", "10"}, {999999.99999999895, " 999999.999999999", "999999.999999999"},
+        {9.999999999999991e-05, " 9.99999999999999E-05", "9.99999999999999E-05"},
+        {-1e300, "-1E+300", "-1E+300"}, {5e-324, " 4.94065645841247E-324", "4.94065645841247E-324"},
     };
     for (const auto& [value, general, plain] : cases) {
         EXPECT_EQ(GeneralText(value), general) << value;
@@ -53,6 +61,7 @@ TEST(GeneralText, KeepsItsDigitsAndTheSignPosition)
     }
     const std::pair<float, const char*> singles[] = {
         {20.4058f, " 20.4058"}, {20.5959968f, " 20.596"}, {-0.000791f, "-.000791"}, {0.0000791f, " 7.91E-05"},
+        {12345665.0f, " 1.234566E+07"}, {12345675.0f, " 1.234568E+07"}, {9999999.5f, " 1E+07"},
     };
     for (const auto& [value, text] : singles) {
         EXPECT_EQ(GeneralText(value), text) << value;
