@@ -31,13 +31,15 @@ Matrix EclipticPoleRotation(double psi, double eps)
     }};
 }
 
+// The rotated vector r a, each component summed from the first term on;
+// checked indexing, so that a wrong index throws rather than reads past the
+// end (the checks fold away at these fixed bounds).
 Vector Rotate(const Matrix& r, const Vector& a)
 {
     Vector b{};
-    for (std::size_t i = 0; i < 3; ++i) {
-        b[i] = 0;
-        for (std::size_t j = 0; j < 3; ++j) {
-            b[i] = r[i][j] * a[j] + b[i];
+    for (std::size_t i = 0; i < b.size(); ++i) {
+        for (std::size_t j = 0; j < a.size(); ++j) {
+            b.at(i) = r.at(i).at(j) * a.at(j) + b.at(i);
         }
     }
     return b;

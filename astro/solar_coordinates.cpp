@@ -23,7 +23,19 @@ constexpr double kCentre3 = 0.000289;                            // times sin 3M
 constexpr double kRadiusScale = 1.000001018;  // AU, eq. 25.5
 constexpr double kAberration = 20.4898;       // arcseconds at 1 AU
 
-double Quadratic(const double (&c)[3], double t) { return c[0] + t * (c[1] + t * c[2]); }
+// Polynomials in t by their coefficients, lowest power first; unpacked by
+// name, so that no index can point past the end.
+double Linear(const double (&c)[2], double t)
+{
+    const auto& [c0, c1] = c;
+    return c0 + c1 * t;
+}
+
+double Quadratic(const double (&c)[3], double t)
+{
+    const auto& [c0, c1, c2] = c;
+    return c0 + t * (c1 + t * c2);
+}
 
 }  // namespace
 
@@ -33,7 +45,7 @@ GeocentricPlace SunApparentPlace(double jdUt)
     const double t = (jdTt - kJ2000) / kDaysPerCentury;
     const double m = Quadratic(kMeanAnomaly, t) * kRadiansPerDegree;
     const double e = Quadratic(kEccentricity, t);
-    const double centre = Quadratic(kCentre1, t) * std::sin(m) + (kCentre2[0] + kCentre2[1] * t) * std::sin(2 * m)
+    const double centre = Quadratic(kCentre1, t) * std::sin(m) + Linear(kCentre2, t) * std::sin(2 * m)
                           + kCentre3 * std::sin(3 * m);
     const double trueLongitude = (Quadratic(kMeanLongitude, t) + centre) * kRadiansPerDegree;
     const double trueAnomaly = m + centre * kRadiansPerDegree;

@@ -27,10 +27,16 @@ constexpr double kExample22 = 2446895.5;  // 1987 April 10, 0h, also of examples
 
 TEST(DeltaT, FollowsTheObservedValuesAndItsPiecesJoin)
 {
-    // Observed TT - UT1 at the start of the year (Astronomical Almanac).
-    const std::pair<double, double> observed[] = {{1950, 29.15}, {1970, 40.18}, {1990, 56.86}, {2010, 66.07}};
-    for (const auto& [year, seconds] : observed) {
-        EXPECT_NEAR(DeltaTSeconds(2451545.0 + (year - 2000) * 365.25), seconds, 1.0) << year;
+    // Observed TT - UT1 at the start of the year (Astronomical Almanac), and
+    // the polynomials of 500-1600, 1600-1700 and -500-500 worked exactly in
+    // rational arithmetic from their published coefficients.
+    const std::tuple<double, double, double> values[] = {
+        // year, seconds, tolerance
+        {1950, 29.15, 1}, {1970, 40.18, 1}, {1990, 56.86, 1}, {2010, 66.07, 1},
+        {1500, 198.3211828125, 1e-6}, {1650, 50.194015991, 1e-6}, {250, 8163.063847876, 1e-6},
+    };
+    for (const auto& [year, seconds, tolerance] : values) {
+        EXPECT_NEAR(DeltaTSeconds(2451545.0 + (year - 2000) * 365.25), seconds, tolerance) << year;
     }
     EXPECT_NEAR((TerrestrialTime(2451545.0) - 2451545.0) * 86400, 63.86, 1e-3);
     // Each polynomial ends within 0.25 s of where the next begins, as
@@ -101,6 +107,30 @@ TEST(Moon, MeeusExamples47aAnd25a)
     EXPECT_NEAR(sun.equatorial.rightAscension / kDegree, 198.38083, 1e-3);
     EXPECT_NEAR(sun.equatorial.declination / kDegree, -7.78507, 1e-3);
     EXPECT_NEAR(sun.distanceKm / 149597870.7, 0.99766, 1e-5);
+}
+
+TEST(Moon, WholeSeriesAgainstAnIndependentTranscription)
+{
+    // astropy 5.2's transcription of the same series: the terms inside
+    // orbital_elements.calc_moon(Time(jd, format="jd", scale="tdb")), read
+    // before it adds nutation and changes the frame, with eqs. 47.1-47.5 at
+    // their published precision (astropy rounds them to nine digits); it
+    // agrees to 1e-10 deg and 1e-7 km. At these instants (1934.0, 2034.0,
+    // 2075.75, 2080.0) a unit more in any coefficient of the tables moves a
+    // result by nine tolerances at least.
+    const std::tuple<double, double, double, double> places[] = {
+        // JD (TT); longitude, latitude, degrees; distance, km
+        {2427438.5, 101.284915530938, 3.218818604432, 406401.5544872},
+        {2463963.5, 49.988929955231, -3.399015258409, 367927.6771463},
+        {2479212.6875, 99.693237660395, -0.042682675753, 404053.5394391},
+        {2480765.0, 24.929161331791, 0.598070340448, 378371.6046756},
+    };
+    for (const auto& [jdTt, longitude, latitude, distanceKm] : places) {
+        const MoonEcliptic moon = MoonMeanEclipticPlace(jdTt);
+        EXPECT_NEAR(moon.ecliptic.longitude / kDegree, longitude, 1e-8) << jdTt;
+        EXPECT_NEAR(moon.ecliptic.latitude / kDegree, latitude, 1e-8) << jdTt;
+        EXPECT_NEAR(moon.distanceKm, distanceKm, 1e-4) << jdTt;
+    }
 }
 
 TEST(Moon, IlluminatedFraction)
