@@ -17,16 +17,17 @@ constexpr std::array<Field, 10> kInputColumns{
     Field::RightAscension, Field::Declination, Field::Epoch, Field::NewEpoch, Field::Twilight,
 };
 
-std::vector<std::string> SplitOnTabs(const std::string& line)
+// The TAB-separated texts of a line, into `columns` (whose strings are
+// reused from line to line).
+void SplitOnTabs(const std::string& line, std::vector<std::string>& columns)
 {
-    std::vector<std::string> columns;
+    columns.clear();
     std::size_t start = 0;
     for (auto tab = line.find('\t'); tab != std::string::npos; tab = line.find('\t', start)) {
-        columns.push_back(line.substr(start, tab - start));
+        columns.emplace_back(line, start, tab - start);
         start = tab + 1;
     }
-    columns.push_back(line.substr(start));
-    return columns;
+    columns.emplace_back(line, start);
 }
 
 // The output columns Text2 .. Text27, each as `cell` gives it, then the status.
@@ -60,13 +61,16 @@ long RunBatch(std::istream& in, std::ostream& out, std::ostream& err, AppState& 
     long lineNumber = 0;
     long notOk = 0;
     std::string line;
+    std::vector<std::string> columns;
+    const FieldTable designed;
+    FieldTable fields;
     in.tie(nullptr);  // the answers are flushed as above, not before every read
     while (std::getline(in, line)) {
         ++lineNumber;
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
         }
-        const std::vector<std::string> columns = SplitOnTabs(line);
+        SplitOnTabs(line, columns);
         if (columns.size() != kInputColumns.size()) {
             err << "orvexal-calc: line " << lineNumber << ": expected 10 TAB-separated texts, found "
                 << columns.size() << std::endl;
@@ -75,7 +79,7 @@ long RunBatch(std::istream& in, std::ostream& out, std::ostream& err, AppState& 
             ++notOk;
             continue;
         }
-        FieldTable fields;
+        fields = designed;  // the texts' storage is kept from the line before
         for (std::size_t i = 0; i < columns.size(); ++i) {
             fields.SetText(kInputColumns[i], columns[i]);
         }

@@ -141,6 +141,31 @@ std::string GeneralForm(SignificantDigits rounded, int precision)
     return std::string(text, out);
 }
 
+// The characters a number without blanks, "+" in front or "D" exponent may
+// hold, and those after which the scanner must read on.
+bool IsPlainNumberChar(char c) { return IsDigit(c) || c == '.' || c == 'e' || c == 'E' || c == '-' || c == '+'; }
+bool NeedsScanning(char c) { return IsIgnoredBlank(c) || c == 'D' || c == 'd'; }
+
+// LeadingNumber of any text: its number collected by the scanner.
+double ScannedNumber(std::string_view text)
+{
+    const std::string number = NumberScanner(text).Scan();
+    if (number.empty()) {
+        return 0.0;
+    }
+    double value = 0;
+    const char* first = number.data() + (number[0] == '+' ? 1 : 0);
+    if (std::from_chars(first, number.data() + number.size(), value).ec != std::errc()) {
+        // Beyond the double range: strtod tells an overflow (an infinity)
+        // from an underflow (zero or a subnormal value).
+        value = strtod_l(number.c_str(), nullptr, CLocale());
+    }
+    if (std::isinf(value)) {
+        throw ArithmeticFault(FaultKind::Overflow);
+    }
+    return value;
+}
+
 // printf's %.{precision}G of a non-negative value in the C locale, whatever
 // the process locale is.
 std::string GeneralDigits(double value, int precision)
@@ -192,21 +217,20 @@ T WithoutNegativeZero(T value)
 
 double LeadingNumber(std::string_view text)
 {
-    const std::string number = NumberScanner(text).Scan();
-    if (number.empty()) {
-        return 0.0;
+    // Most texts are a plain number already: read them where they stand.
+    const auto run = std::find_if_not(text.begin(), text.end(), IsPlainNumberChar);
+    const bool plain = !text.starts_with('+') && (run == text.end() || !NeedsScanning(*run));
+    if (plain) {
+        double value = 0;
+        const auto result = std::from_chars(text.data(), text.data() + (run - text.begin()), value);
+        if (result.ec == std::errc::invalid_argument) {
+            return 0.0;
+        }
+        if (result.ec == std::errc()) {
+            return value;
+        }
     }
-    double value = 0;
-    const char* first = number.data() + (number[0] == '+' ? 1 : 0);
-    if (std::from_chars(first, number.data() + number.size(), value).ec != std::errc()) {
-        // Beyond the double range: strtod tells an overflow (an infinity)
-        // from an underflow (zero or a subnormal value).
-        value = strtod_l(number.c_str(), nullptr, CLocale());
-    }
-    if (std::isinf(value)) {
-        throw ArithmeticFault(FaultKind::Overflow);
-    }
-    return value;
+    return ScannedNumber(text);
 }
 
 std::string GeneralText(double value)
@@ -246,9 +270,12 @@ std::string PlainText(Int16 value)
     return std::to_string(value);
 }
 
-std::string FirstChars(const std::string& text, std::size_t n)
+std::string FirstChars(std::string text, std::size_t n)
 {
-    return text.substr(0, n);
+    if (text.size() > n) {
+        text.resize(n);
+    }
+    return text;
 }
 
 }  // namespace orvexal

@@ -42,6 +42,6 @@ std::string PlainText(double value);
 std::string PlainText(Int16 value);
 
 // The first n characters of a text (all of it when it is shorter).
-std::string FirstChars(const std::string& text, std::size_t n);
+std::string FirstChars(std::string text, std::size_t n);
 
 }  // namespace orvexal

@@ -175,8 +175,9 @@ private:
     // the plain text of the number read from it.
     double ReadPackedField(Field field)
     {
-        const double decimal = PackedFieldValue(Text(field));
-        Write(field, PlainText(LeadingNumber(Text(field))));
+        const std::string text = Text(field);
+        const double decimal = PackedFieldValue(text);
+        Write(field, PlainText(LeadingNumber(text)));
         return decimal;
     }
 
