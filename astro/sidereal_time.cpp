@@ -16,13 +16,36 @@ constexpr double kSiderealRate = 1.00273790934;  // sidereal hours per UT hour
 
 }  // namespace
 
-float LocalSiderealTime(double jd, double longitude)
+namespace {
+
+double CivilDayStart(double jd)
 {
-    const double j0 = std::floor(jd + 0.5) - 0.5;  // 0h UT of the civil day containing jd
+    return std::floor(jd + 0.5) - 0.5;
+}
+
+SiderealDay SiderealDayFrom(double j0)
+{
     const double t = (j0 - kJ2000) / kDaysPerCentury;
-    const double gmst0 = (t * kGmstA2 * t) + (t * kGmstA1 + kGmstA0) - (t * kGmstA3 * t * t);
-    const double ut = (jd - j0) * kHoursPerDay;
-    double gst = ut * kSiderealRate + gmst0;
+    return {j0, (t * kGmstA2 * t) + (t * kGmstA1 + kGmstA0) - (t * kGmstA3 * t * t)};
+}
+
+}  // namespace
+
+SiderealDay SiderealDayOf(double jd)
+{
+    return SiderealDayFrom(CivilDayStart(jd));
+}
+
+SiderealDay SiderealDayOf(double jd, const SiderealDay& known)
+{
+    const double j0 = CivilDayStart(jd);
+    return j0 == known.start ? known : SiderealDayFrom(j0);
+}
+
+float LocalSiderealTime(const SiderealDay& day, double jd, double longitudeHours)
+{
+    const double ut = (jd - day.start) * kHoursPerDay;
+    double gst = ut * kSiderealRate + day.gmstAtStart;
     if (gst > kHoursPerDay) {
         gst = WrapToPeriod(gst, kHoursPerDay);
         if (gst == 0) {
@@ -31,7 +54,7 @@ float LocalSiderealTime(double jd, double longitude)
     } else if (gst < 0) {
         gst = WrapToPeriod(gst, kHoursPerDay);
     }
-    double lst = gst - longitude / kDegreesPerHour;
+    double lst = gst - longitudeHours;
     if (lst < 0) {
         lst += kHoursPerDay;
     }
@@ -39,6 +62,11 @@ float LocalSiderealTime(double jd, double longitude)
         lst -= kHoursPerDay;
     }
     return static_cast<float>(lst);
+}
+
+float LocalSiderealTime(double jd, double longitude)
+{
+    return LocalSiderealTime(SiderealDayOf(jd), jd, longitude / kDegreesPerHour);
 }
 
 }  // namespace orvexal

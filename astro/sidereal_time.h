@@ -12,4 +12,20 @@ namespace orvexal {
 // 0..24. jd 2451545.0 at longitude 0 gives 18.697374557870 h before rounding.
 float LocalSiderealTime(double jd, double longitude);
 
+// The civil day (universal time) holding a JD, from 0h UT, and Greenwich
+// mean sidereal time at its start in hours, not reduced to 0..24. Searches
+// over a few hours keep it from one instant to the next.
+struct SiderealDay {
+    double start;         // JD of 0h UT
+    double gmstAtStart;   // hours
+};
+SiderealDay SiderealDayOf(double jd);
+
+// The same, `known` itself when it is the day holding jd.
+SiderealDay SiderealDayOf(double jd, const SiderealDay& known);
+
+// LocalSiderealTime for an instant of that day and a longitude already in
+// hours (degrees / 15): the same value to the last bit.
+float LocalSiderealTime(const SiderealDay& day, double jd, double longitudeHours);
+
 }  // namespace orvexal

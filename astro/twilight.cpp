@@ -38,21 +38,27 @@ constexpr double kHoursPerHalfDay = 12;
 // p + q cos H: p = sin(dec) sin(latitude), q = cos(latitude) cos(dec), worked
 // out once for the whole search.
 struct SunForSearch {
-    double longitude;  // degrees, + to the west
+    double longitude;  // hours, + to the west
     double ra;         // hours
     double p;
     double q;
 };
 
-double HourAngle(const SunForSearch& sun, double t)
+// The Sun's hour angle at the JD t of a civil day.
+double HourAngle(const SunForSearch& sun, const SiderealDay& day, double t)
 {
-    return LocalSiderealTime(t, sun.longitude) - sun.ra;
+    return LocalSiderealTime(day, t, sun.longitude) - sun.ra;
 }
 
-// Sine of the Sun's altitude at the trial JD t.
+// Sine of the Sun's altitude at the trial JD t of a civil day.
+double SineAltitude(const SunForSearch& sun, const SiderealDay& day, double t)
+{
+    return sun.p + sun.q * std::cos(DegToRad(kDegreesPerHour * HourAngle(sun, day, t)));
+}
+
 double SineAltitude(const SunForSearch& sun, double t)
 {
-    return sun.p + sun.q * std::cos(DegToRad(kDegreesPerHour * HourAngle(sun, t)));
+    return SineAltitude(sun, SiderealDayOf(t), t);
 }
 
 // Whether the Sun, held at its place, crosses the altitude whose sine is s0
@@ -68,7 +74,7 @@ bool CrossesInADay(const SunForSearch& sun, double s0)
 // (-12, 12].
 double LowerCulmination(const SunForSearch& sun, double jd0)
 {
-    double r = kHoursPerHalfDay - HourAngle(sun, jd0);
+    double r = kHoursPerHalfDay - HourAngle(sun, SiderealDayOf(jd0), jd0);
     r -= kHoursPerDay * std::ceil((r - kHoursPerHalfDay) / kHoursPerDay);
     return jd0 + r / kHoursPerDay / kSiderealRate;
 }
@@ -96,9 +102,11 @@ bool StillEarly(const Search& search, double sineAltitude, double s0)
 double Bisect(const SunForSearch& sun, const Search& search, double s0, double a, double b)
 {
     double m = 0;
+    SiderealDay day = SiderealDayOf(a);
     for (int i = 0; i < kHalvings; ++i) {
         m = (b + a) / 2;
-        if (StillEarly(search, SineAltitude(sun, m), s0)) {
+        day = SiderealDayOf(m, day);
+        if (StillEarly(search, SineAltitude(sun, day, m), s0)) {
             a = m;
         } else {
             b = m;
@@ -131,7 +139,7 @@ std::optional<double> Crossing(const SunForSearch& sun, const Search& search, do
 SunForSearch Prepare(double longitude, double latitude, float sunRA, float sunDec)
 {
     const double dec = PackedToDecimal(sunDec);
-    return {longitude, PackedToDecimal(sunRA),
+    return {longitude / kDegreesPerHour, PackedToDecimal(sunRA),
             std::sin(DegToRad(dec)) * std::sin(DegToRad(latitude)),
             std::cos(DegToRad(latitude)) * std::cos(DegToRad(dec))};
 }
