@@ -96,10 +96,18 @@ locale_t CLocale()
     return c;
 }
 
+// A number's text, kept on the stack until the final string is made.
+struct ShortText {
+    char chars[48];
+    std::size_t size = 0;
+
+    std::string_view View() const { return {chars, size}; }
+};
+
 // The digits of %G: the exponent form ("1.5E-07") where the decimal exponent
 // is below -4 or not below the precision, else plain digits; trailing zeros
 // and a trailing point removed.
-std::string GeneralForm(SignificantDigits rounded, int precision)
+ShortText GeneralForm(SignificantDigits rounded, int precision)
 {
     char digits[24];
     for (int i = precision - 1; i >= 0; --i) {
@@ -111,8 +119,8 @@ std::string GeneralForm(SignificantDigits rounded, int precision)
         --kept;
     }
     const int x = rounded.exponent;
-    char text[48];
-    char* out = text;
+    ShortText text;
+    char* out = text.chars;
     const auto put = [&out](const char* from, int count) { out = std::copy(from, from + count, out); };
     if (x < -4 || x >= precision) {
         put(digits, 1);
@@ -125,7 +133,7 @@ std::string GeneralForm(SignificantDigits rounded, int precision)
         if (magnitude < 10) {
             put("0", 1);
         }
-        out = std::to_chars(out, text + sizeof text, magnitude).ptr;
+        out = std::to_chars(out, std::end(text.chars), magnitude).ptr;
     } else if (x >= 0) {
         const int whole = x + 1;
         put(digits, whole);
@@ -138,7 +146,8 @@ std::string GeneralForm(SignificantDigits rounded, int precision)
         out = std::fill_n(out, -x - 1, '0');
         put(digits, kept);
     }
-    return std::string(text, out);
+    text.size = static_cast<std::size_t>(out - text.chars);
+    return text;
 }
 
 // The characters a number without blanks, "+" in front or "D" exponent may
@@ -168,49 +177,60 @@ double ScannedNumber(std::string_view text)
 
 // printf's %.{precision}G of a non-negative value in the C locale, whatever
 // the process locale is.
-std::string GeneralDigits(double value, int precision)
+ShortText GeneralDigits(double value, int precision)
 {
     if (value > 0 && std::isfinite(value)) {
         if (const auto rounded = RoundToSignificantDigits(value, precision)) {
             return GeneralForm(*rounded, precision);
         }
     }
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+    ShortText text;
+    const auto result = std::to_chars(std::begin(text.chars), std::end(text.chars), value,
                                       std::chars_format::general, precision);
-    std::string digits(buffer, result.ptr);
-    std::replace(digits.begin(), digits.end(), 'e', 'E');
-    return digits;
+    std::replace(text.chars, result.ptr, 'e', 'E');
+    text.size = static_cast<std::size_t>(result.ptr - text.chars);
+    return text;
 }
 
 // Turns the plain digits of a non-negative value into the general text:
 // the sign position in front, no "0" before the point.
-std::string WithSignPosition(std::string digits, bool negative)
+std::string WithSignPosition(std::string_view digits, bool negative)
 {
-    if (digits.size() > 1 && digits[0] == '0' && digits[1] == '.') {
-        digits.erase(0, 1);
+    if (digits.starts_with("0.")) {
+        digits.remove_prefix(1);
     }
-    return (negative ? "-" : " ") + digits;
+    std::string text;
+    text.reserve(digits.size() + 1);
+    return text.append(negative ? "-" : " ").append(digits);
 }
 
 // Rewrites an exponent form with a negative exponent ("6.2E-05") in plain
 // decimal digits ("0.000062").
-std::string WithoutSmallExponent(const std::string& digits)
+constexpr std::string_view kSmallExponent = "E-";
+std::string WithoutSmallExponent(std::string_view digits)
 {
-    const auto e = digits.find('E');
-    if (e == std::string::npos || digits[e + 1] != '-') {
-        return digits;
-    }
-    std::string mantissa = digits.substr(0, e);
-    const int shift = std::atoi(digits.c_str() + e + 2);
+    const auto e = digits.find(kSmallExponent);
+    std::string mantissa(digits.substr(0, e));
+    const int shift = std::atoi(std::string(digits.substr(e + 2)).c_str());
     mantissa.erase(std::remove(mantissa.begin(), mantissa.end(), '.'), mantissa.end());
     return "0." + std::string(static_cast<std::size_t>(shift - 1), '0') + mantissa;
 }
 
-template <typename T>
-T WithoutNegativeZero(T value)
+double WithoutNegativeZero(double value)
 {
-    return value == 0 ? T{0} : value;
+    return value == 0 ? 0.0 : value;
+}
+
+// The general text at a precision, a magnitude below 1e-4 in plain digits
+// when asked.
+std::string SignedGeneralText(double value, int precision, bool plainWhenSmall)
+{
+    value = WithoutNegativeZero(value);
+    const ShortText digits = GeneralDigits(std::fabs(value), precision);
+    if (plainWhenSmall && digits.View().find(kSmallExponent) != std::string_view::npos) {
+        return WithSignPosition(WithoutSmallExponent(digits.View()), std::signbit(value));
+    }
+    return WithSignPosition(digits.View(), std::signbit(value));
 }
 
 }  // namespace
@@ -235,34 +255,29 @@ double LeadingNumber(std::string_view text)
 
 std::string GeneralText(double value)
 {
-    value = WithoutNegativeZero(value);
-    return WithSignPosition(GeneralDigits(std::fabs(value), kDoubleDigits), std::signbit(value));
+    return SignedGeneralText(value, kDoubleDigits, false);
 }
 
 std::string GeneralText(float value)
 {
-    value = WithoutNegativeZero(value);
-    return WithSignPosition(GeneralDigits(std::fabs(static_cast<double>(value)), kSingleDigits), std::signbit(value));
+    return SignedGeneralText(value, kSingleDigits, false);
 }
 
 std::string GeneralTextNoSmallExponent(double value)
 {
-    value = WithoutNegativeZero(value);
-    const std::string digits = GeneralDigits(std::fabs(value), kDoubleDigits);
-    return WithSignPosition(WithoutSmallExponent(digits), std::signbit(value));
+    return SignedGeneralText(value, kDoubleDigits, true);
 }
 
 std::string GeneralTextNoSmallExponent(float value)
 {
-    value = WithoutNegativeZero(value);
-    const std::string digits = GeneralDigits(std::fabs(static_cast<double>(value)), kSingleDigits);
-    return WithSignPosition(WithoutSmallExponent(digits), std::signbit(value));
+    return SignedGeneralText(value, kSingleDigits, true);
 }
 
 std::string PlainText(double value)
 {
     value = WithoutNegativeZero(value);
-    return (std::signbit(value) ? "-" : "") + GeneralDigits(std::fabs(value), kDoubleDigits);
+    std::string text(std::signbit(value) ? "-" : "");
+    return text.append(GeneralDigits(std::fabs(value), kDoubleDigits).View());
 }
 
 std::string PlainText(Int16 value)
