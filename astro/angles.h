@@ -15,11 +15,11 @@ namespace orvexal {
 // needs turn.full added once at most.
 double QuadrantAngle(double x, double y, const Turn& turn = kQuadrantTurn);
 
-// x less the whole periods that bring it into [0, period). std::fmod is
-// exact, so for the magnitudes that dates give this is the very value that
-// adding or subtracting the period one step at a time reaches (each step is
-// exact there, and only a last step from below zero rounds, as here), but it
-// takes one step for any x. -0 gives +0.
+// x less the whole periods that bring it into [0, period). The remainder
+// is exact (as std::fmod's), so for the magnitudes that dates give this is
+// the very value that adding or subtracting the period one step at a time
+// reaches (each step is exact there, and only a last step from below zero
+// rounds, as here), but it takes one step for any x. -0 gives +0.
 double WrapToPeriod(double x, double period);
 
 // Arcsine in radians, -pi/2 to +pi/2; |x| >= 1 gives +-1.5707963267948966.

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
+
 #include "astro/angles.h"
 #include "astro/constellation.h"
 #include "astro/galactic.h"
@@ -32,6 +35,29 @@ TEST(Angles, OwnPiAndTheEdges)
     EXPECT_NEAR(ArcSine(0.5), 0.523598775598, 1e-12);
     EXPECT_EQ(ArcSine(1), 1.5707963267948966);
     EXPECT_EQ(ArcSine(-1.0000001), -1.5707963267948966);  // past 1 by rounding
+}
+
+// Whole periods come off exactly, as std::fmod takes them: at a multiple,
+// a last place either side of one, below zero, and over a random sweep of
+// magnitudes up to 2^53 (where the division gives way to fmod itself).
+TEST(Angles, WrapToPeriodLeavesTheExactRemainder)
+{
+    const std::tuple<double, double, double> cases[] = {
+        {48, 24, 0}, {-48, 24, 0}, {std::nextafter(48.0, 0.0), 24, 24 - 0x1p-47},
+        {std::nextafter(48.0, 64.0), 24, 0x1p-47}, {-0x1p-47, 24, 24 - 0x1p-47}, {-1e-300, 360, 360}, {725.5, 360, 5.5},
+    };
+    for (const auto& [x, period, wrapped] : cases) {
+        EXPECT_EQ(WrapToPeriod(x, period), wrapped) << x << " " << period;
+        EXPECT_FALSE(std::signbit(WrapToPeriod(x, period))) << x;
+    }
+    std::mt19937_64 random(11);
+    for (int i = 0; i < 300000; ++i) {
+        const double x = std::ldexp(std::uniform_real_distribution<double>(-1, 1)(random), i % 54);
+        for (const double period : {24.0, 360.0, 1.0}) {
+            const double r = std::fmod(x, period);
+            ASSERT_EQ(WrapToPeriod(x, period), r < 0 ? r + period : r + 0.0) << std::hexfloat << x << " " << period;
+        }
+    }
 }
 
 TEST(Precess, WorkedValuesAndLimits)
