@@ -1,6 +1,7 @@
 #include "numbers/number_text.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <clocale>
 #include <cmath>
@@ -104,16 +105,37 @@ struct ShortText {
     std::string_view View() const { return {chars, size}; }
 };
 
+// "00", "01", ... "99": two decimal digits per division.
+constexpr auto kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (int i = 0; i < 100; ++i) {
+        pairs[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+        pairs[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
+// The last `count` decimal digits of n, leading zeros included, at first.
+void WriteDigits(std::uint64_t n, char* first, int count)
+{
+    char* last = first + count;
+    for (; count >= 2; count -= 2) {
+        last -= 2;
+        std::copy_n(&kDigitPairs[2 * (n % 100)], 2, last);
+        n /= 100;
+    }
+    if (count == 1) {
+        *--last = static_cast<char>('0' + n % 10);
+    }
+}
+
 // The digits of %G: the exponent form ("1.5E-07") where the decimal exponent
 // is below -4 or not below the precision, else plain digits; trailing zeros
 // and a trailing point removed.
 ShortText GeneralForm(SignificantDigits rounded, int precision)
 {
     char digits[24];
-    for (int i = precision - 1; i >= 0; --i) {
-        digits[i] = static_cast<char>('0' + rounded.digits % 10);
-        rounded.digits /= 10;
-    }
+    WriteDigits(rounded.digits, digits, precision);
     int kept = precision;
     while (kept > 1 && digits[kept - 1] == '0') {
         --kept;
@@ -199,9 +221,9 @@ std::string WithSignPosition(std::string_view digits, bool negative)
     if (digits.starts_with("0.")) {
         digits.remove_prefix(1);
     }
-    std::string text;
-    text.reserve(digits.size() + 1);
-    return text.append(negative ? "-" : " ").append(digits);
+    std::string text(digits.size() + 1, negative ? '-' : ' ');
+    digits.copy(text.data() + 1, digits.size());
+    return text;
 }
 
 // Rewrites an exponent form with a negative exponent ("6.2E-05") in plain
