@@ -30,11 +30,15 @@ void SplitOnTabs(const std::string& line, std::vector<std::string>& columns)
     columns.emplace_back(line, start);
 }
 
+// Room for a whole output line, so that it is not moved as it grows.
+constexpr std::size_t kOutputLineCapacity = 256;
+
 // The output columns Text2 .. Text27, each as `cell` gives it, then the status.
 template <typename Cell>
 std::string OutputLine(Cell cell, std::string_view status)
 {
     std::string line;
+    line.reserve(kOutputLineCapacity);
     for (int i = static_cast<int>(Field::Longitude); i <= static_cast<int>(Field::Twilight); ++i) {
         line += cell(static_cast<Field>(i));
         line += '\t';

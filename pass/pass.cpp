@@ -175,9 +175,9 @@ private:
     // the plain text of the number read from it.
     double ReadPackedField(Field field)
     {
-        const std::string text = Text(field);
-        const double decimal = PackedFieldValue(text);
-        Write(field, PlainText(LeadingNumber(text)));
+        const double number = LeadingNumber(Text(field));
+        const double decimal = ParsePacked(number).decimal;
+        Write(field, PlainText(number));
         return decimal;
     }
 
