@@ -13,7 +13,8 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStartOfTheText)
     const std::pair<const char*, double> cases[] = {
         {"122.50514abc", 122.50514}, {"-.5", -0.5}, {"abc", 0},    {"", 0},          {"1.2.3", 1.2},
         {" 1 2 3", 123},             {"\t-\n7", -7}, {"+4.5", 4.5}, {"2.5E3", 2500},   {"2.5d-1", 0.25},
-        {"3e+", 3},                  {"-.", 0},      {"7,5", 7},    {"1e-400", 0},
+        {"3e+", 3},                  {"-.", 0},      {"7,5", 7},    {"1e-400", 0},     {"-inf", 0},
+        {"nan", 0},                  {"1-2", 1},     {"12e3 4", 1.2e35},
     };
     for (const auto& [text, value] : cases) {
         EXPECT_EQ(LeadingNumber(text), value) << '"' << text << '"';
