@@ -119,6 +119,7 @@ TEST(FindConstellation, FirstBoxHoldingThePosition)
     // A table cut short finds nothing beyond its last record.
     t.ConCount = 2;
     EXPECT_EQ(FindConstellation(t, 3, 87), "");
+    EXPECT_EQ(FindConstellation(t, 10, 0), "");  // below the last record's lower declination
     t.ConCount = 0;
     EXPECT_EQ(FindConstellation(t, 3, 89), "");
 }

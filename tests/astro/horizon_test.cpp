@@ -38,6 +38,8 @@ TEST(HorizonCoordinates, WorkedValues)
         {Horizon(0, 0, 0, 0), {0, 1, 90, 0}},  // the exact zenith: azimuth 0, no division by zero
         // sec z = 5.76: Hardie's air mass (1962) and 5' 30.4" of refraction
         {AtTrueAltitude(10), {80, 5.5979105, 10.091776, 270}},
+        // 2 degrees up: Young's air mass (1994) and Saemundsson's 16.93'
+        {AtTrueAltitude(2), {88, 18.0629436, 2.282095, 270}},
     };
     const double tolerances[] = {1e-9, 1e-7, 1e-5, 1e-4};
     for (const auto& [r, expected] : cases) {

@@ -34,6 +34,7 @@ TEST(DeltaT, FollowsTheObservedValuesAndItsPiecesJoin)
         // year, seconds, tolerance
         {1950, 29.15, 1}, {1970, 40.18, 1}, {1990, 56.86, 1}, {2010, 66.07, 1},
         {1500, 198.3211828125, 1e-6}, {1650, 50.194015991, 1e-6}, {250, 8163.063847876, 1e-6},
+        {-500.5, 17211.1048, 1e-6},  // before the polynomials: the long-term parabola
     };
     for (const auto& [year, seconds, tolerance] : values) {
         EXPECT_NEAR(DeltaTSeconds(2451545.0 + (year - 2000) * 365.25), seconds, tolerance) << year;
@@ -55,6 +56,9 @@ TEST(Nutation, MeeusExamples22aAnd12)
     const Nutation n = NutationAt(kExample22);
     EXPECT_NEAR(n.inLongitude / kArcsecond, -3.788, 0.5);
     EXPECT_NEAR(n.inObliquity / kArcsecond, 9.443, 0.1);
+    // The short series itself, worked to the last digit from its four terms.
+    EXPECT_NEAR(n.inLongitude / kArcsecond, -3.862767, 1e-5);
+    EXPECT_NEAR(n.inObliquity / kArcsecond, 9.467984, 1e-5);
     EXPECT_NEAR(n.meanObliquity / kArcsecond, 84387.407, 0.001);  // 23 26' 27.407"
     EXPECT_NEAR(n.TrueObliquity() / kArcsecond, 84396.850, 0.1);   // 23 26' 36.850"
     // 2000 June 21, 0h, with the Sun's longitude near 90 deg: the full IAU 1980
@@ -103,10 +107,14 @@ TEST(Moon, MeeusExamples47aAnd25a)
     EXPECT_NEAR(apparent.equatorial.rightAscension / kDegree, 134.688470, 2e-4);
     EXPECT_NEAR(apparent.equatorial.declination / kDegree, 13.768368, 2e-4);
     EXPECT_NEAR(apparent.distanceKm, 368409.7, 0.1);
-    const GeocentricPlace sun = SunApparentPlace(UtOf(2448908.5));  // 1992 October 13, 0h TT
-    EXPECT_NEAR(sun.equatorial.rightAscension / kDegree, 198.38083, 1e-3);
-    EXPECT_NEAR(sun.equatorial.declination / kDegree, -7.78507, 1e-3);
-    EXPECT_NEAR(sun.distanceKm / 149597870.7, 0.99766, 1e-5);
+    // The Sun of example 25.a, 1992 October 13, 0h TT: Meeus gives 198.38083
+    // and -7.78507 deg with his shorter nutation and aberration; with the
+    // short nutation series and -20.4898"/R, worked in double precision from
+    // the published terms, 198.38050571 and -7.78499437.
+    const GeocentricPlace sun = SunApparentPlace(UtOf(2448908.5));
+    EXPECT_NEAR(sun.equatorial.rightAscension / kDegree, 198.38050571, 1e-7);
+    EXPECT_NEAR(sun.equatorial.declination / kDegree, -7.78499437, 1e-7);
+    EXPECT_NEAR(sun.distanceKm / 149597870.7, 0.99766195, 1e-8);
 }
 
 TEST(Moon, WholeSeriesAgainstAnIndependentTranscription)

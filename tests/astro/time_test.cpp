@@ -34,6 +34,21 @@ TEST(ComputeJulianDate, ReferenceDates)
     EXPECT_THROW(ComputeJulianDate(-32768, 1, 1, 0, 0, 0), ArithmeticFault);
 }
 
+// Each month is as long as the Julian Dates of its first and the next
+// month's first day say, in Julian and Gregorian years, leap or not.
+TEST(DaysInMonth, AgreesWithTheJulianDates)
+{
+    for (const Int16 year : {1500, 1700, 1900, 2000, 2023, 2024}) {
+        for (Int16 month = 1; month <= 12; ++month) {
+            const Int16 nextYear = month == 12 ? static_cast<Int16>(year + 1) : year;
+            const Int16 nextMonth = month == 12 ? Int16{1} : static_cast<Int16>(month + 1);
+            EXPECT_EQ(JulianDateOf(nextYear, nextMonth, 1, 0, 0, 0) - JulianDateOf(year, month, 1, 0, 0, 0),
+                      DaysInMonth(year, month))
+                << year << "-" << month;
+        }
+    }
+}
+
 TEST(LocalSiderealTime, WorkedValuesRoundedToSingle)
 {
     const std::tuple<double, double, double, double> cases[] = {

@@ -27,6 +27,18 @@ std::vector<std::string> Items(const std::string& text)
     return items;
 }
 
+// A line ends at "\n", "\r\n" (one line end) or a lone "\r"; an empty line
+// is a line.
+TEST(SequentialReader, ReadsWholeLines)
+{
+    std::istringstream in("a, b\r\nc\n\nd\re");
+    SequentialReader reader(in);
+    for (const char* line : {"a, b", "c", "", "d", "e"}) {
+        EXPECT_EQ(reader.ReadLine(), line);
+    }
+    EXPECT_THROW(reader.ReadLine(), SequentialFormatError);
+}
+
 TEST(SequentialReader, SplitsItems)
 {
     const std::string longest(kMaxItemLength, 'x');

@@ -4,6 +4,7 @@
 #include <map>
 #include <stdexcept>
 
+#include "numbers/packed.h"
 #include "pass/night.h"
 #include "pass/pass.h"
 
@@ -33,6 +34,19 @@ TEST(NightTrack, MeridianCrossingAsAstropyFindsIt)
     ASSERT_TRUE(night.meridianCrossing);
     EXPECT_NEAR(night.meridianCrossing->jd, 2461380.1016656, 1.0 / 86400);
     EXPECT_EQ(night.highest.jd, night.meridianCrossing->jd);
+    EXPECT_NEAR(night.meridianCrossing->azimuth, 180, 1e-3);  // due south of the zenith
+}
+
+// A target past the meridian by about 0.3 h when the chart begins is
+// highest at the chart's first sample; no crossing is found before it.
+TEST(NightTrack, CulminatedBeforeTheChartBegins)
+{
+    const double lst = AfterPass({}).samples.front().siderealHours;
+    const float ra = PackDecimal(std::fmod(lst - 0.3 + 24, 24));
+    const NightTrack night = AfterPass({{Field::RightAscension, std::to_string(ra)}, {Field::NewEpoch, "0"}});
+    EXPECT_FALSE(night.meridianCrossing);
+    EXPECT_NEAR(night.samples.front().hourAngle, 0.3, 0.05);
+    EXPECT_EQ(night.highest.jd, night.samples.front().jd);
 }
 
 // The Moon 81 % lit on 2026 December 19. astropy 5.2 (built-in ephemeris,
@@ -140,6 +154,9 @@ TEST(NightTrack, ObservationAsThePassSawIt)
     }
     for (const double step : {0.0, 121.0, std::nan("")}) {
         EXPECT_THROW(AfterPass({}, step), std::invalid_argument) << step;
+    }
+    for (const double step : {kNightLeastStepMinutes, kNightLargestStepMinutes}) {
+        EXPECT_FALSE(AfterPass({}, step).samples.empty()) << step;
     }
 }
 

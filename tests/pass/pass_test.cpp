@@ -149,6 +149,7 @@ TEST(CalculatePass, UniversalDateCarriesIntoTheNextDayAndYear)
         {at("2024.0702", "0", "0"), {{Field::NewEpoch, "2024.501"}, {Field::NewRightAscension, " 11.12292"},
                                      {Field::NewDeclination, " 22.14229"}}},
         {at("2024.0431", "12", "0"), {{Field::JulianDate, " 2460432"}}},  // April 31 is May 1
+        {at("2024.1031", "12", "0"), {{Field::JulianDate, " 2460615"}}},  // October 31 stays
         // February 29 of leap years, Gregorian and Julian, is no March 1.
         {at("2000.0229", "12", "0"), {{Field::JulianDate, " 2451604"}}},
         {at("1500.0229", "12", "0"), {{Field::JulianDate, " 2268992"}}},
