@@ -17,7 +17,7 @@ constexpr double kWholeNumbersExact = 4503599627370496.0;
 // the whole quotient or one more; |x| - q period is then exact (a multiple of
 // the last place of |x|, smaller than |x|), and so is adding the period back
 // when it came out below zero.
-double Remainder(double x, double period)
+double TruncatedRemainder(double x, double period)
 {
     const double magnitude = std::fabs(x);
     if (period < 1 || period != std::trunc(period) || magnitude >= kWholeNumbersExact) {
@@ -49,7 +49,7 @@ double QuadrantAngle(double x, double y, const Turn& turn)
 
 double WrapToPeriod(double x, double period)
 {
-    const double r = Remainder(x, period);
+    const double r = TruncatedRemainder(x, period);
     return r < 0 ? r + period : r + 0.0;
 }
 
