@@ -7,7 +7,6 @@
 namespace orvexal {
 namespace {
 
-
 // Eq. 12.4: degrees, degrees per day, per century^2 and century^3.
 constexpr double kGmstAtJ2000 = 280.46061837;
 constexpr double kGmstPerDay = 360.98564736629;

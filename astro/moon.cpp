@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstddef>
 
+#include "astro/angles.h"
 #include "astro/apparent_sidereal_time.h"
 #include "astro/delta_t.h"
 #include "astro/ecliptic.h"
@@ -10,11 +11,9 @@
 #include "astro/nutation.h"
 #include "astro/solar_coordinates.h"
 #include "numbers/units.h"
-#include "astro/angles.h"
 
 namespace orvexal {
 namespace {
-
 
 // Meeus, eqs. 47.1 to 47.5: the Moon's mean longitude L', the mean
 // elongation D, the Sun's mean anomaly M, the Moon's mean anomaly M' and

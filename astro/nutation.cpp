@@ -6,7 +6,6 @@
 namespace orvexal {
 namespace {
 
-
 // Meeus, ch. 22: the mean longitudes of the Sun (L) and the Moon (L') and
 // the longitude of the Moon's mean ascending node (Omega); degrees and
 // degrees per century^n.

@@ -7,7 +7,6 @@
 namespace orvexal {
 namespace {
 
-
 // IAU 1976 reference ellipsoid (Meeus, ch. 11): equatorial radius, km, and
 // the ratio of the polar to the equatorial radius, 1 - 1/298.257.
 constexpr double kEarthRadiusKm = 6378.14;

@@ -33,7 +33,6 @@ constexpr double kHalfSiderealDay = 0.5 / kSiderealRate;
 
 constexpr double kHoursPerHalfDay = 12;
 
-
 // The Sun held at one place, seen from the site. Its altitude's sine is
 // p + q cos H: p = sin(dec) sin(latitude), q = cos(latitude) cos(dec), worked
 // out once for the whole search.

@@ -8,7 +8,6 @@
 namespace orvexal {
 namespace {
 
-
 using Seconds = std::chrono::sys_seconds;
 
 Seconds InstantOf(const DateTime& t)

@@ -10,7 +10,6 @@
 namespace orvexal {
 namespace {
 
-
 // Days in the year of the epoch of date (the tropical year).
 constexpr double kTropicalYear = 365.2422;
 
