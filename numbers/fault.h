@@ -80,7 +80,7 @@ public:
     FloatingFaultsKept& operator=(const FloatingFaultsKept&) = delete;
 
 private:
-    std::fexcept_t saved_;
+    std::fexcept_t saved_{};
 };
 
 // The value as computed: g++ ignores FENV_ACCESS and may move arithmetic past
