@@ -5,8 +5,6 @@
 namespace orvexal {
 namespace {
 
-constexpr double kDaysPerYear = 365.25;  // Julian year
-
 // One polynomial piece: Delta T = sum of c[i] t^i seconds with
 // t = (year - origin) / unit, used for years below `until`.
 struct DeltaTPiece {
@@ -60,7 +58,7 @@ double Polynomial(const DeltaTPiece& piece, double year)
 
 double DeltaTSeconds(double jd)
 {
-    const double year = 2000 + (jd - kJ2000) / kDaysPerYear;
+    const double year = 2000 + (jd - kJ2000) / kDaysPerJulianYear;
     if (year < kPiecesFrom || year >= kParabolaFrom) {
         return LongTermParabola(year);
     }

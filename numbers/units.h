@@ -27,10 +27,11 @@ constexpr double kSecondsPerHour = 3600;
 constexpr double kSecondsPerDay = 86400;
 
 // The standard epoch J2000.0, 2000 January 1.5 TT, as a Julian Date, and the
-// Julian century in days: the time argument of the modern series (the Moon,
-// nutation, sidereal time).
+// Julian century and year in days: the time argument of the modern series
+// (the Moon, nutation, sidereal time) and of Julian epochs.
 constexpr double kJ2000 = 2451545.0;
 constexpr double kDaysPerCentury = 36525;
+constexpr double kDaysPerJulianYear = 365.25;
 
 // Radians in a degree and in a second of arc, to the full double precision
 // of pi: for the Moon and the other modern series, which carry no written

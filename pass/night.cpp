@@ -23,10 +23,9 @@ constexpr double kMarginHours = 1;
 // Where the Sun does not cross h0: noon to noon around local midnight.
 constexpr double kHalfDay = 0.5;
 
-// The J2000.0 epoch and the Julian year: the Julian epoch of an instant,
+// The J2000.0 epoch: with the Julian year, the Julian epoch of an instant,
 // the equinox the target is moved to for its distance from the Moon.
 constexpr double kJ2000Epoch = 2000.0;
-constexpr double kJulianYear = 365.25;
 
 // The Sun's altitudes that end the day and the three twilights, degrees;
 // the limit k lies between Sky k (above) and Sky k + 1 (below).
@@ -73,7 +72,7 @@ struct Night {
 // 20", nothing on the chart.
 EquatorialPlace TargetOfDate(const NightInputs& inputs)
 {
-    const double epoch = kJ2000Epoch + (inputs.observationJd - kJ2000) / kJulianYear;
+    const double epoch = kJ2000Epoch + (inputs.observationJd - kJ2000) / kDaysPerJulianYear;
     return Precess(inputs.targetEpoch, inputs.target.rightAscension, inputs.target.declination, epoch);
 }
 
