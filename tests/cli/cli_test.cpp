@@ -1,8 +1,6 @@
-// The headless front end: its command line, its batch work, and the exit
-// status of orvexal-calc. tests/install/install_test checks the report of a
-// single calculation.
+// The headless front end: its command line and its batch work;
+// options_test.cpp runs orvexal-calc itself.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <sstream>
 
@@ -34,7 +32,7 @@ TEST(CommandLine, OptionsTypeTheFields)
     EXPECT_TRUE(!line.batch && !line.help && line.constellationFile == "C.dat");
     EXPECT_EQ(std::tie(line.now->year, line.now->month, line.now->day, line.now->hour, line.now->second),
               std::tuple(2026, 12, 5, 12, 49));
-    const Strings wrong[] = {{"--colour", "red"}, {"--zone"}, {"--batch", "--zone", "8"}, {"--now", "2026-12-05"},
+    const Strings wrong[] = {{"--colour", "red"}, {"--zone"}, {"--now", "2026-12-05"},
                              {"--now", "2024-02-30 04:48:49"}, {"--now", "2026-12-05 24:00:00"}};
     for (const Strings& args : wrong) {
         EXPECT_THROW(ParseCommandLine(args), std::invalid_argument) << args.back();
@@ -95,17 +93,6 @@ TEST(RunBatch, OneAnswerLinePerInputLine)
     const Strings empty = Split(lines[3], '\t');
     ASSERT_EQ(empty.size(), 27u);
     EXPECT_EQ((Strings{empty[0], empty[3]}), (Strings{"0", "2026.1205"}));
-}
-
-// 0 after a calculation, 1 after one that ended on a fault, 2 for a wrong
-// command line.
-TEST(OrvexalCalc, ExitStatus)
-{
-    const std::pair<std::string, int> cases[] = {{"--help", 0}, {"--zone 40000", 1}, {"--colour red", 2}};
-    for (const auto& [args, status] : cases) {
-        const int result = std::system((ORVEXAL_CALC_BINARY " " + args + " >/dev/null 2>&1").c_str());
-        EXPECT_EQ(WIFEXITED(result) ? WEXITSTATUS(result) : -1, status) << args;
-    }
 }
 
 }  // namespace

@@ -79,15 +79,12 @@ TEST_F(OrvexalCalcOptions, ValuesNotInTheirFormExitWithStatusTwo)
     const std::pair<Strings, std::string> rows[] = {
         {{"--date", "2024-06-15"}, R"(--date: "2024-06-15" is not a date in YYYY.MMDD form, e.g. 2024.0615)"},
         {{"--date", "2024.061", "--time", "0"}, R"(--date: "2024.061")"},
-        {{"--date", "2024.1315", "--time", "0"}, R"(--date: "2024.1315")"},
         {{"--date", "1900.0229", "--time", "0"}, R"(--date: "1900.0229")"},
         {{"--date", "2024.0615"}, "--date 2024.0615 needs --time"},
         {{"--time", "22.1530"}, "--time 22.1530 needs --date"},
-        {{"--longitude", "122.6000"}, R"(--longitude: "122.6000")"},
         {{"--ra", "20.4060"}, R"(--ra: "20.4060")"},
         {{"--time", "22.7"}, R"(--time: "22.7" is not a time in H.MMSS form (minutes and seconds below 60))"},
         {{"--latitude", "90.0001"}, R"(--latitude: "90.0001" is not a latitude in D.MMSS form within 90)"},
-        {{"--zone", "8h"}, R"(--zone: "8h")"},
         {{"--twilight", ""}, R"(--twilight: "")"},
         {{"--epoch", "2e3"}, R"(--epoch: "2e3")"},
         {{"--batch", "--zone", "8"}, "--zone does not go with --batch"},
@@ -97,7 +94,6 @@ TEST_F(OrvexalCalcOptions, ValuesNotInTheirFormExitWithStatusTwo)
         {{"--batch", "--night"}, "--night does not go with --batch"},
         {{"--night", "--step", "0.0166"}, R"(--step: "0.0166" is not a step in minutes from 1 second to 120 minutes)"},
         {{"--night", "--step", "120.001"}, R"(--step: "120.001")"},
-        {{"--night", "--step", "1e1"}, R"(--step: "1e1")"},
     };
     for (const auto& [args, told] : rows) {
         const Ran run = Calc(args);
@@ -139,6 +135,7 @@ TEST_F(OrvexalCalcOptions, SitesByNameFromTheLocationFile)
         {{"--locations", shipped, "--site", "palomar"}, 0, "\nLONGITUDE (+ to W)                      116.515  "},
         {{"--locations", "none.dat", "--site", "x"}, 2, "the location file 'none.dat' could not be read"},
         {{"--list-sites"}, 0, "\nOndra North, dome 2  10.31               45.2               -1\n"},
+        {{"--help"}, 0, "\n  --list-sites "},
     };
     for (const auto& [args, status, said] : rows) {
         const Ran run = Calc(args);
@@ -181,7 +178,6 @@ TEST_F(OrvexalCalcOptions, NightHasOneLinePerSampleUnderItsHeader)
                                "airmass  sun_alt(deg)  moon_alt(deg)  moon_dist(deg)";
     const std::tuple<std::string, long, std::string> rows[] = {
         {"10", 96, "16:15  2461379.510413   16.2499   0.2499"},
-        {"30", 33, "16:35  2461379.524302   16.5833   0.5833"},
         {"120", 9, "18:05  2461379.586802   18.0833   2.0833"},
     };
     for (const auto& [step, samples, second] : rows) {
@@ -221,19 +217,17 @@ TEST_F(OrvexalCalcOptions, NightAsJsonParsesBack)
     EXPECT_NE(fault.err.find("overflow in the precession"), std::string::npos);
 }
 
+// The header names the columns by the window's boxes; a line that ends on a
+// fault makes the exit status 1.
 TEST_F(OrvexalCalcOptions, BatchHeaderNamesTheColumnsAndStatusTellsFaults)
 {
     const std::string good = "122.50514\t53.45289\t8\t0\t17.5557\t11.11111\t22.22222\t2000.0\t2000.0\t-10\n";
-    const std::string faulty = "0\t1e400\t0\t2000.0101\t0\t0\t0\t2000\t2000\t-10\n";
-    const Ran ok = Calc({"--batch", "--header"}, good + good);
-    EXPECT_EQ(ok.status, 0);
-    std::string header = "Text2";
-    for (int i = 3; i <= 27; ++i) {
-        header += "\tText" + std::to_string(i);
-    }
-    EXPECT_EQ(ok.out.substr(0, ok.out.find('\n')), header + "\tstatus");
-    EXPECT_EQ(std::ranges::count(ok.out, '\n'), 3);
-    EXPECT_EQ(Calc({"--batch"}, good + faulty).status, 1);
+    const Ran ok = Calc({"--batch", "--header"}, good);
+    EXPECT_EQ(std::tuple(ok.status, std::ranges::count(ok.out, '\n')), std::tuple(0, 2));
+    EXPECT_TRUE(ok.out.starts_with("Text2\tText3\tText4\tText5\tText6\tText7\tText8\tText9\tText10\tText11\tText12\t"
+                                   "Text13\tText14\tText15\tText16\tText17\tText18\tText19\tText20\tText21\tText22\t"
+                                   "Text23\tText24\tText25\tText26\tText27\tstatus\n")) << ok.out;
+    EXPECT_EQ(Calc({"--batch"}, good + "0\t1e400\t0\t2000.0101\t0\t0\t0\t2000\t2000\t-10\n").status, 1);
 }
 
 }  // namespace
