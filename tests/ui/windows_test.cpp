@@ -1,23 +1,17 @@
 // Every window of the program driven offscreen through its named controls,
-// each test in a fresh temporary working folder.
-#include <QAction>
-#include <QApplication>
-#include <QComboBox>
-#include <QDir>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <QTreeWidget>
+// each test in a fresh temporary working folder: as designed, and as a
+// desktop program's users expect (keys, data files named in any case, the
+// display of a faulted pass, the main window's size and place).
+#include <QtTest>
+#include <QtWidgets>
+#include <cmath>
 #include <memory>
 
+#include "numbers/number_text.h"
 #include "pass/pass.h"
 #include "ui/controls.h"
 #include "ui/main_window.h"
+#include "ui/night_window.h"
 
 namespace orvexal::test {
 namespace {
@@ -54,14 +48,16 @@ void Place(const QString& source, const QString& name)
 }
 
 // Answers every message box that comes up while it lives with OK, keeping
-// "title: text" of each.
+// "title: text" of each, or "narrow" when one has no room for its title
+// beside a frame's icon and three buttons.
 struct MessageBoxes {
     MessageBoxes()
     {
         timer.callOnTimeout([this] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (box != nullptr && box->isVisible()) {
-                shown << box->windowTitle() + QStringLiteral(": ") + box->text();
+                const bool fits = box->width() >= box->fontMetrics().horizontalAdvance(box->windowTitle()) + 100;
+                shown << (fits ? box->windowTitle() + QStringLiteral(": ") + box->text() : QStringLiteral("narrow"));
                 box->button(QMessageBox::Ok)->click();
             }
         });
@@ -101,6 +97,15 @@ struct StartupCase {
     QByteArray saved = kFirstRun;
 };
 
+struct KeyCase {
+    QStringList before;  // commands; "load": Enter in the open dialog; the picker gets its second site chosen
+    const char* window;
+    const char* focus;  // nullptr: where the window put it
+    QKeyCombination key;
+    bool stays;     // the window is still shown after
+    QString field;  // "name=text" of the main window after
+};
+
 }  // namespace
 
 // The folder of every test holds location files and the constellation file
@@ -113,12 +118,14 @@ class WindowsTest : public QObject {
     std::unique_ptr<QTemporaryDir> folder_;
     std::unique_ptr<AppState> state_;
     std::unique_ptr<MainWindow> window_;
+    bool nativeBeforeShown_ = false;
 
     MainWindow& Window()
     {
         if (!window_) {
             state_ = std::make_unique<AppState>();
             window_ = std::make_unique<MainWindow>(*state_, kFixedNow);
+            nativeBeforeShown_ = window_->windowHandle() != nullptr;
             window_->show();
         }
         return *window_;
@@ -138,6 +145,8 @@ class WindowsTest : public QObject {
     {
         return Find(name, inWindow)->property("text").toString();
     }
+    QLineEdit* Box(int n) { return Find<QLineEdit>(QByteArray("Text") + QByteArray::number(n)); }
+    bool Grey(int n) { return Box(n)->palette().color(QPalette::Text) == Box(n)->palette().color(QPalette::Disabled, QPalette::Text); }
     // The texts of the main window's controls named in "name=text" entries, in that form.
     QStringList Texts(const QStringList& entries)
     {
@@ -191,8 +200,6 @@ private slots:
         QTest::addColumn<StartupCase>("row");
         QTest::newRow("empty folder") << StartupCase{.fields = {"Text2=122.50514", "Text5=0", "Text20= ", "Text27=-10"}};
         QTest::newRow("no location file") << StartupCase{.files = {"Constell.dat"}, .status = kNotLoaded};
-        QTest::newRow("constellation file as location file")
-            << StartupCase{.files = {"Constell.dat", "Constell.dat>LOCATION.DAT"}, .boxes = {kRefused}};
         QTest::newRow("shipped files and settings") << StartupCase{
             .files = {"Constell.dat", "LOCATION.DAT"},
             .settings = "1500\n-900\n\"Dome, north\"\n\"-7.3\"\n\"-33.5\"\n\"-1\"\n-12\n",
@@ -492,6 +499,139 @@ private slots:
                 }
             }
         }
+    }
+
+    void keys_data()
+    {
+        QTest::addColumn<KeyCase>("row");
+        const QString now = "Text13= 2461380.03390", site = "Text1=Kestrine Astr. Observatory";
+        const QString none = "Label2=LOCATION file has NOT been loaded", loaded = "Label2=LOCATION file was loaded.";
+        const QStringList pick{"AtOpen", "load", "AtSelect"};
+        QTest::newRow("Enter in an input") << KeyCase{{}, "frmMain", "Text27", Qt::Key_Return, true, now};
+        QTest::newRow("Enter on Calculate") << KeyCase{{}, "frmMain", "Command1", Qt::Key_Enter, true, now};
+        QTest::newRow("Alt+C") << KeyCase{{}, "frmMain", "Text1", Qt::AltModifier | Qt::Key_C, true, now};
+        QTest::newRow("Enter in the dialog") << KeyCase{{"AtOpen"}, "frmOpen", "Text1", Qt::Key_Return, false, loaded};
+        QTest::newRow("Esc in the dialog") << KeyCase{{"AtOpen"}, "frmOpen", "Text1", Qt::Key_Escape, false, none};
+        QTest::newRow("Enter in its folders") << KeyCase{{"AtOpen"}, "frmOpen", "Dir1", Qt::Key_Return, true, none};
+        QTest::newRow("Enter in the picker") << KeyCase{pick, "frmSelectLocation", "List1", Qt::Key_Return, false, "Text1=Valley"};
+        QTest::newRow("Esc in the picker") << KeyCase{pick, "frmSelectLocation", "List1", Qt::Key_Escape, false, site};
+        QTest::newRow("Esc on About") << KeyCase{{"AtAbout"}, "frmAbout", nullptr, Qt::Key_Escape, false, site};
+        QTest::newRow("Enter on help 3") << KeyCase{{"AtHelp3"}, "frmHelp3", nullptr, Qt::Key_Return, true, site};
+    }
+
+    // In a folder whose LOCATION.DAT holds Hill and Valley.
+    void keys()
+    {
+        QFETCH(KeyCase, row);
+        QVERIFY(QFile::copy("SECOND.DAT", "LOCATION.DAT"));
+        const MessageBoxes boxes;
+        for (const QString& action : row.before) {
+            if (action == "load") {
+                QTest::keyClick(Find("Text1", "frmOpen"), Qt::Key_Return);
+            } else {
+                Trigger(action.toLatin1());
+            }
+        }
+        if (row.window == QByteArray("frmSelectLocation")) {
+            Find<QListWidget>("List1", row.window)->setCurrentRow(1);
+        }
+        QWidget* window = Find(row.window, row.window);
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        if (row.focus != nullptr) {
+            Find(row.focus, row.window)->setFocus();
+        }
+        QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, row.key.key(), row.key.keyboardModifiers());
+        QTRY_COMPARE(Texts({row.field}), QStringList{row.field});  // Alt+C: late
+        QCOMPARE(window->isVisible(), row.stays);
+        QCOMPARE(boxes.shown, QStringList());
+    }
+
+    // Results are out of the Tab order, cannot be typed over, and copy.
+    void tabOrderAndResults()
+    {
+        Box(1)->setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(&Window()));
+        QStringList order;
+        for (int step = 0; step < 12; ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            order << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(order.join(' '), "Text2 Text3 Text4 Text5 Text6 Text7 Text8 Text9 Text10 Text27 Command1 Text1");
+        QTest::mouseClick(Box(13), Qt::LeftButton);
+        QTest::keyClicks(Box(13), "9");
+        QTest::keySequence(Box(13), QKeySequence::SelectAll);
+        QTest::keySequence(Box(13), QKeySequence::Copy);
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("0"));
+    }
+
+    // The box names the fault, then where the pass stopped; the results it
+    // did not reach keep their texts, in grey, until a pass writes them.
+    void faultGreysTheResultsNotReached()
+    {
+        const MessageBoxes boxes;
+        Box(9)->setText("-1e308");
+        Box(10)->setText("1e308");
+        for (const bool faulted : {true, false}) {
+            Click("Command1");
+            for (int result = 11; result <= 26; ++result) {
+                QCOMPARE(Grey(result), faulted && result != 13);  // the Julian Date comes first
+            }
+            Box(9)->setText("2000.0");
+        }
+        QCOMPARE(boxes.shown.size(), 1);
+        QCOMPARE(boxes.shown[0].section('\n', 0, 0), QStringLiteral("Orvexal: Overflow"));
+        QVERIFY2(boxes.shown[0].contains("in the precession to the new epoch"), qPrintable(boxes.shown[0]));
+    }
+
+    // Start-up files in other cases (the constellation file as the location
+    // file brings its message box; the window must not exist before it shows,
+    // or a window system framing it later would shift it), the outer size
+    // with the frame, an unmoved window's twips saved unchanged (also at 1.5).
+    void startupAndPlace()
+    {
+        const QByteArray settings = "1237\n53\n\"Own site\"\n\"1\"\n\"2\"\n\"3\"\n\"-12\"\n";
+        Write("orvex3.ini", settings);
+        Place("Constell.dat", "constell.dat");
+        Place("Constell.dat", "Location.Dat");
+        const MessageBoxes boxes;
+        QVERIFY(QTest::qWaitForWindowExposed(&Window()) && !nativeBeforeShown_);
+        QVERIFY(state_->constellations.ConDataLoaded);
+        QCOMPARE(boxes.shown, QStringList{kRefused});
+        QCOMPARE(Text("Text1", "frmOpen"), QStringLiteral("Location.Dat"));
+        const QRect outer = Window().frameGeometry();
+        QVERIFY(outer != Window().geometry() && outer.height() == 472 && outer.width() >= 610);
+        QCOMPARE(outer.topLeft(), QPoint(82, 4));
+        Window().resize(1, 1);
+        QVERIFY(Window().rect().contains(Box(26)->geometry().translated(Window().centralWidget()->pos())));
+        Window().close();
+        QVERIFY(Read("orvex3.ini") == settings && !QFile::exists("Orvex3.ini"));
+    }
+
+    // The Night window: opened before any calculation, the chart is empty;
+    // then it follows each calculation, a night of midnight sun the second.
+    // Closed and opened again, its chart saved as a PNG of the chart's size
+    // with the day sky of the midnight sun (not the window's grey) just after
+    // midnight; a folder that does not exist cannot take it.
+    void nightWindow()
+    {
+        Trigger("AtChart");
+        auto* night = Find<NightWindow>("frmNight", "frmNight");
+        QVERIFY(night->isVisible() && !night->Track());
+        for (const bool midnightSun : {false, true}) {
+            Window().SetText(Field::Latitude, midnightSun ? "69.3857" : "53.45289");
+            Window().SetText(Field::Date, midnightSun ? "2026.0621" : "2026.1219");
+            Click("Command1");
+            QVERIFY(night->Track() && night->Track()->dusk.has_value() != midnightSun);
+            QVERIFY(std::abs(night->Track()->observation.jd - LeadingNumber(Window().Text(Field::JulianDate))) < 1e-5);
+        }
+        Click("Command2", "frmNight");
+        QVERIFY(!night->isVisible());
+        Trigger("AtChart");
+        QVERIFY(night->SaveImage(QStringLiteral("night.png")));
+        const QImage image(QStringLiteral("night.png"));
+        QCOMPARE(image.size(), Find("NightChart", "frmNight")->size());
+        QCOMPARE(QColor(image.pixel(image.width() / 2 + 10, image.height() / 2)), QColor(188, 217, 242));
+        QVERIFY(!night->SaveImage(QStringLiteral("missing/night.png")));
     }
 };
 
