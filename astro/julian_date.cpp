@@ -5,9 +5,12 @@
 namespace orvexal {
 namespace {
 
-// Shifts the March-based year so that it is >= 0 from -1999 on, where the
-// truncating divisions below equal flooring.
+// Shifts the March-based year so that it is >= 0 from -1999 on, where
+// truncating divisions equal flooring; earlier years are counted with
+// floored centuries and divisions (Meeus, Astronomical Algorithms, ch. 7:
+// -4712 January 1.5 is JD 0).
 constexpr int kYearShift = 2000;
+constexpr int kYearsPerCentury = 100;
 
 // Days per 400 Gregorian and per 400 Julian years, applied per century as /4.
 constexpr long long kGregorianFourCenturies = 146097;
@@ -36,6 +39,27 @@ long long DaysBeforeMonth(Int16 marchMonth)
 // The last year of the Julian calendar's leap rule.
 constexpr Int16 kLastJulianYear = 1582;
 
+// a / b rounded toward minus infinity, b > 0: the truncating division for
+// a >= 0, one less for a negative a that b does not divide.
+long long FloorDivide(long long a, long long b)
+{
+    const long long q = a / b;
+    return q * b > a ? q - 1 : q;
+}
+
+// The shifted March-based year as whole centuries (floored) and the years
+// of the century (0 to 99).
+struct Centuries {
+    long long count;
+    long long years;
+};
+
+Centuries CenturiesOf(Int16 shiftedYear)
+{
+    const long long count = FloorDivide(shiftedYear, kYearsPerCentury);
+    return {count, shiftedYear - count * kYearsPerCentury};
+}
+
 }  // namespace
 
 bool IsLeapYear(Int16 year)
@@ -60,18 +84,17 @@ DatedJulianDate ComputeJulianDate(Int16 year, Int16 month, Int16 day, Int16 hour
     const Int16 marchMonth = early ? Narrow16(month + 9) : Narrow16(month - 3);
     const Int16 marchYear = early ? Narrow16(year - 1) : year;
     const double t = (minute / 60.0 + hour) + second / 3600.0;
-    const Int16 shifted = Narrow16(marchYear + kYearShift);
-    const Int16 q = static_cast<Int16>(shifted / 100);
-    const std::int32_t r = Narrow32((shifted % 100) * kFourYears / 4);
+    const Centuries q = CenturiesOf(Narrow16(marchYear + kYearShift));
+    const std::int32_t r = Narrow32(q.years * kFourYears / 4);
     const std::int32_t k = Narrow32(DaysBeforeMonth(marchMonth) + day);
-    std::int32_t n = Narrow32(q * kGregorianFourCenturies / 4 + kGregorianOffset + r + k);
+    std::int32_t n = Narrow32(FloorDivide(q.count * kGregorianFourCenturies, 4) + kGregorianOffset + r + k);
     const double jd = (t / 24 + n) - kNoon;
     if (jd < kGregorianStart) {
         if (year == 1582 && month == 10 && day > 4) {
             day = 4;
         }
-        n = Narrow32(q * kJulianFourCenturies / 4 + kJulianOffset + r + DaysBeforeMonth(marchMonth)
-                     + day);
+        n = Narrow32(FloorDivide(q.count * kJulianFourCenturies, 4) + kJulianOffset + r
+                     + DaysBeforeMonth(marchMonth) + day);
         return {(t / 24 + n) - kNoon, day};
     }
     return {jd, day};

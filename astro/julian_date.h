@@ -3,7 +3,7 @@
 // The Julian calendar is used before 1582 October 15 and the Gregorian
 // calendar from that day on; the ten days 1582 October 5-14, which did not
 // exist, are mapped onto October 4. Years use astronomical numbering (year 0
-// exists, -1999 is 2000 BC). Months outside 1..12 and days beyond the month
+// exists, -1999 is 2000 BC; -4712 January 1.5 is JD 0). Months outside 1..12 and days beyond the month
 // continue the calendar linearly; the time of day is linear too (hours of 24
 // and more, negative hours). 16-bit pieces and 32-bit day counts are checked:
 // leaving their range is an overflow fault.

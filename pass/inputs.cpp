@@ -88,9 +88,10 @@ DatedJulianDate ObservationJulianDate(const CalendarTime& ut, const ZoneHours& z
     return {observed.jd + zone.fraction / kHoursPerDay, observed.day};
 }
 
-double LocalMidnight(const CalendarTime& ut, const ZoneHours& zone)
+double ObservingNightMidnight(const CalendarTime& ut, const ZoneHours& zone, double jd)
 {
-    return JulianDateOf(ut.year, ut.month, ut.day, zone.whole, 0, 0) + zone.fraction / kHoursPerDay;
+    const double dateMidnight = JulianDateOf(ut.year, ut.month, ut.day, zone.whole, 0, 0) + zone.fraction / kHoursPerDay;
+    return dateMidnight + std::floor((jd - dateMidnight) + 0.5);
 }
 
 double EpochOfDate(double jd, double yearStart, Int16 year)

@@ -59,9 +59,14 @@ double YearStart(const CalendarTime& ut);
 // and that day is the one used from then on.
 DatedJulianDate ObservationJulianDate(const CalendarTime& ut, const ZoneHours& zone);
 
-// The JD of the local midnight at the start of the universal date: dusk is
-// searched in the evening before it, dawn in the morning after it.
-double LocalMidnight(const CalendarTime& ut, const ZoneHours& zone);
+// The JD (universal time) of the local midnight of the observing night that
+// holds the observation instant jd: a night runs from local noon to the next
+// local noon. Dusk is searched in the evening before that midnight, dawn in
+// the morning after it. It is the local midnight at the start of the
+// universal date, moved by whole days: by none where that midnight lies
+// within half a day of the instant (every hour after local midnight, every
+// evening west of about 8 h), by one day for an evening east of Greenwich.
+double ObservingNightMidnight(const CalendarTime& ut, const ZoneHours& zone, double jd);
 
 // The epoch of the date: the year and its elapsed fraction in tropical years
 // of 365.2422 days, rounded to 0.001 year.

@@ -18,7 +18,7 @@ NightInputs ReadNightInputs(const FieldTexts& fields)
     const DatedJulianDate observed = ObservationJulianDate(ut, zone);
     ut.day = observed.day;
     night.observationJd = observed.jd;
-    night.localMidnight = LocalMidnight(ut, zone);
+    night.localMidnight = ObservingNightMidnight(ut, zone, observed.jd);
 
     const EquatorialPlace typed{packed(Field::RightAscension) * kDegreesPerHour / kDegreesPerRadian,
                                 packed(Field::Declination) / kDegreesPerRadian};

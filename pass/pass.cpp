@@ -305,11 +305,11 @@ private:
         Show(Field::SunDeclination, dec);
     }
 
-    // Both searches start from local midnight of the universal-time date
-    // the pass holds.
+    // Both searches start from the local midnight of the observing night
+    // that holds the instant.
     void ShowTwilight()
     {
-        const double jd0 = LocalMidnight(ut_, zone_);
+        const double jd0 = ObservingNightMidnight(ut_, zone_, jd_);
         ShowTwilightTime(Field::Dusk, DuskTime(longitude_, latitude_, twilight_, jd0, sun_.SunRA, sun_.SunDec));
         ShowTwilightTime(Field::Dawn, DawnTime(longitude_, latitude_, twilight_, jd0, sun_.SunRA, sun_.SunDec));
     }

@@ -17,6 +17,10 @@ TEST(ComputeJulianDate, ReferenceDates)
         {1600, 2, 29, 0, 2305506.5, 29},
         {1900, 2, 29, 0, 2415079.5, 29},   // no leap day: March 1
         {-2000, 3, 1, 0, 990617.5, 1},     // the first year counted with truncating divisions
+        {-2001, 3, 1, 12, 990252.0, 1},    // Meeus, ch. 7: before it the centuries are floored
+        {-1000, 7, 12, 12, 1356001.0, 12},
+        {-4712, 1, 1, 12, 0.0, 1},
+        {-30000, 1, 1, 12, -9236442.0, 1},  // 6322 Julian four-year cycles before JD 0
         {9999, 12, 31, 0, 5373483.5, 31},
         {2000, 1, 1, -6, 2451544.25, 1},
     };

@@ -13,7 +13,7 @@ namespace {
 
 // After a pass over the designed fields (site 122.50514 W, 53.45289 N, zone 8;
 // target 11.11111, 22.22222, 2000) on 2026.1204 at 22h, some typed over.
-NightTrack AfterPass(const std::map<Field, std::string>& typed, double step = kNightStepMinutes)
+NightInputs InputsAfterPass(const std::map<Field, std::string>& typed)
 {
     FieldTable fields;
     fields.SetText(Field::Date, "2026.1204");
@@ -23,7 +23,34 @@ NightTrack AfterPass(const std::map<Field, std::string>& typed, double step = kN
     }
     SunPlace sun;
     EXPECT_FALSE(CalculatePass(fields, ConstellationTables{}, sun, SystemUtcTime));
-    return ComputeNightTrack(ReadNightInputs(fields), step);
+    return ReadNightInputs(fields);
+}
+
+NightTrack AfterPass(const std::map<Field, std::string>& typed, double step = kNightStepMinutes)
+{
+    return ComputeNightTrack(InputsAfterPass(typed), step);
+}
+
+// The observing night runs from local noon to local noon: its midnight (JD,
+// UT) for instants in zones east and west of Greenwich and at noon exactly.
+TEST(NightTrack, MidnightOfTheObservingNight)
+{
+    const struct {
+        const char *zone, *date, *time;
+        double midnight;
+    } cases[] = {
+        {"0", "2024.1215", "13", 2460660.5},  // La Palma, the night of December 15 to 16
+        {"0", "2024.1215", "22", 2460660.5},
+        {"0", "2024.1216", "3", 2460660.5},
+        {"0", "2024.1216", "11.5959", 2460660.5},
+        {"0", "2024.1216", "12", 2460661.5},  // noon begins the next night
+        {"8", "2026.1204", "22", 2461379.8333333},  // 08:00 UT, as searched from the universal date
+        {"-5.5", "2025.0115", "21", 2460691.2708333},  // 18:30 UT
+    };
+    for (const auto& c : cases) {
+        const NightInputs night = InputsAfterPass({{Field::TimeZone, c.zone}, {Field::Date, c.date}, {Field::Time, c.time}});
+        EXPECT_NEAR(night.localMidnight, c.midnight, 1e-6) << c.zone << " " << c.date << " " << c.time;
+    }
 }
 
 // astropy 5.2 (FK5 J2000 place to its HADec frame, UTC taken as UT1) puts the

@@ -130,9 +130,10 @@ TEST(CalculatePass, HourAngleWithinASecondOfTheMeridian)
 }
 
 // The universal date the local date is carried into shows in the epoch of
-// the date (Text10), the heliocentric correction (Text14, by the day of the
-// year) and dusk (Text25, searched from the UT date's local midnight); the
-// texts of the first two rows differ from those without the carry.
+// the date (Text10) and the heliocentric correction (Text14, by the day of
+// the year); the texts of the first two rows differ from those without the
+// carry. Dusk (Text25) is that of the evening of December 31, which 16:00
+// local time belongs to.
 TEST(CalculatePass, UniversalDateCarriesIntoTheNextDayAndYear)
 {
     const auto at = [](const char* date, const char* time, const char* zone) {
@@ -144,7 +145,7 @@ TEST(CalculatePass, UniversalDateCarriesIntoTheNextDayAndYear)
                                            {Field::HeliocentricCorrection, "  .00274"}, {Field::Dusk, " 17.1310"}}},
         // Hour 24 of December 31 stays on December 31.
         {at("2024.1231", "16", "8"), {{Field::JulianDate, " 2460676.5"}, {Field::NewEpoch, "2025.002"},
-                                      {Field::HeliocentricCorrection, "  .00279"}, {Field::Dusk, " 17.1635"}}},
+                                      {Field::HeliocentricCorrection, "  .00279"}, {Field::Dusk, " 17.1238"}}},
         {at("2024.0701", "15", "0"), {{Field::NewEpoch, "2024.5"}}},  // 2024.50001
         {at("2024.0702", "0", "0"), {{Field::NewEpoch, "2024.501"}, {Field::NewRightAscension, " 11.12292"},
                                      {Field::NewDeclination, " 22.14229"}}},
@@ -153,9 +154,8 @@ TEST(CalculatePass, UniversalDateCarriesIntoTheNextDayAndYear)
         // February 29 of leap years, Gregorian and Julian, is no March 1.
         {at("2000.0229", "12", "0"), {{Field::JulianDate, " 2451604"}}},
         {at("1500.0229", "12", "0"), {{Field::JulianDate, " 2268992"}}},
-        // Before JD 0 the sign stays; the day count before -1999 runs a day
-        // late, as its truncating divisions give it.
-        {at("-4713.0101", "0", "0"), {{Field::JulianDate, "-364.5"}}},
+        // Before JD 0 the sign stays: -4713 is a common Julian year.
+        {at("-4713.0101", "0", "0"), {{Field::JulianDate, "-365.5"}}},
     };
     for (const auto& [typed, shown] : cases) {
         ExpectShown(typed, shown);
@@ -233,6 +233,22 @@ TEST(CalculatePass, TwilightOutsideTheWindowsOrNotAtAll)
     for (const auto& [typed, shown] : cases) {
         ExpectShown(typed, shown);
     }
+}
+
+// La Palma (zone 0), nautical twilight: from the afternoon before to the
+// last second before noon after it, one night's dusk and dawn, the Sun held
+// where it stands at each instant. Searched from the universal date's
+// midnight, 22:00 gave the evening before: 19.1459 and 7.03036.
+TEST(CalculatePass, DuskAndDawnOfTheObservingNight)
+{
+    const auto at = [](const char* date, const char* time) {
+        return Texts{{Field::Longitude, "17.5248"}, {Field::Latitude, "28.4536"}, {Field::TimeZone, "0"},
+                     {Field::Date, date},           {Field::Time, time},         {Field::Twilight, "-12"}};
+    };
+    const auto times = [](const char* dusk, const char* dawn) { return Texts{{Field::Dusk, dusk}, {Field::Dawn, dawn}}; };
+    ExpectShown(at("2024.1215", "13"), times(" 19.0926", " 6.57156"));
+    ExpectShown(at("2024.1215", "22"), times(" 19.1101", " 6.59063"));
+    ExpectShown(at("2024.1216", "11.5959"), times(" 19.1324", " 7.01445"));
 }
 
 // Half-hour zones are kept: 22:00 at Devasthal (zone -5.5) is 16:30 UT,
