@@ -9,7 +9,7 @@
 
 #include "astro/julian_date.h"
 #include "cli/field_options.h"
-#include "pass/night.h"
+#include "night/track.h"
 
 namespace orvexal {
 namespace {

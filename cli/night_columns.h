@@ -7,7 +7,7 @@
 #include <array>
 #include <string_view>
 
-#include "pass/night.h"
+#include "night/track.h"
 
 namespace orvexal {
 

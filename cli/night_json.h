@@ -9,7 +9,7 @@
 //    "samples": [{"jd": 2460494.697417, "local_h": 19.4264, "ut_h": 2.4264, ...}, ...]}
 // The texts are the fields' as the pass left them, as in JsonReport; a
 // sample has the keys of the text table's columns (cli/night_columns.h);
-// local hours count from the evening's midnight (pass/night.h), and a dusk
+// local hours count from the evening's midnight (night/track.h), and a dusk
 // or dawn the Sun does not reach that day is null. After a pass that ended
 // on a fault the status and computation say so, and the summary and the
 // samples are null.
@@ -17,7 +17,7 @@
 
 #include <string>
 
-#include "pass/night.h"
+#include "night/track.h"
 #include "pass/pass.h"
 
 namespace orvexal {

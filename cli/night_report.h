@@ -6,12 +6,12 @@
 
 #include <string>
 
-#include "pass/night.h"
+#include "night/track.h"
 
 namespace orvexal {
 
 // Local times show as the clock reads them (HH:MM) and as the track's local
-// hours, counted from the evening's midnight (pass/night.h).
+// hours, counted from the evening's midnight (night/track.h).
 std::string NightText(const NightInputs& inputs, const NightTrack& track, double stepMinutes);
 
 }  // namespace orvexal

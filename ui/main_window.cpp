@@ -9,7 +9,7 @@
 
 #include "data/location_list.h"
 #include "data/startup.h"
-#include "pass/night_inputs.h"
+#include "night/inputs.h"
 #include "pass/pass.h"
 #include "ui/about_box.h"
 #include "ui/controls.h"

@@ -1,7 +1,7 @@
 // The night chart: the target's and the Moon's altitude against local time
 // over the sky shaded by the Sun's altitude, with the air mass beside the
 // altitude, the twilight the user defined at dusk and dawn, and the instant
-// of the calculation. It draws a night track (pass/night.h) and computes
+// of the calculation. It draws a night track (night/track.h) and computes
 // nothing of it: the curves and bands are laid out in hours and degrees
 // when the night changes, and only mapped onto the widget when painted.
 #pragma once
@@ -11,7 +11,7 @@
 #include <optional>
 #include <vector>
 
-#include "pass/night.h"
+#include "night/track.h"
 
 namespace orvexal {
 

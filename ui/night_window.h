@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "pass/night.h"
+#include "night/track.h"
 
 class QPushButton;
 

@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "pass/night.h"
+#include "night/track.h"
 #include "pass/pass.h"
 
 namespace {

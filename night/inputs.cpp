@@ -1,4 +1,4 @@
-#include "pass/night_inputs.h"
+#include "night/inputs.h"
 
 #include "numbers/number_text.h"
 #include "numbers/units.h"

@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "numbers/packed.h"
-#include "pass/night.h"
+#include "night/track.h"
 #include "pass/pass.h"
 
 namespace orvexal {

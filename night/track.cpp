@@ -1,4 +1,4 @@
-#include "pass/night.h"
+#include "night/track.h"
 
 #include <algorithm>
 #include <cmath>

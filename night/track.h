@@ -2,7 +2,7 @@
 // of the last calculation.
 //
 // The night is the one whose dusk and dawn the pass reports (those around
-// its local midnight, pass/night_inputs.h). It is sampled from one hour
+// its local midnight, night/inputs.h). It is sampled from one hour
 // before dusk to one hour after dawn or, where the Sun does not cross the
 // twilight altitude that day (midnight sun, polar night), from noon to noon.
 // At each sample the target's hour angle, altitude, azimuth and air mass
@@ -20,7 +20,7 @@
 #include <optional>
 #include <vector>
 
-#include "pass/night_inputs.h"
+#include "night/inputs.h"
 
 namespace orvexal {
 
