@@ -131,4 +131,24 @@ void HorizonCoordinates(double lst, double newRa, double newDec, double latitude
     sink.Azimuth(AzimuthOf(h, newDec, phi, z));
 }
 
+namespace {
+
+struct HorizonValues : HorizonSink {
+    HorizonPlace place;
+
+    void HourAngle(double degrees) override { place.hourAngle = degrees; }
+    void AirMass(double atmospheres) override { place.airMass = atmospheres; }
+    void Altitude(double degrees) override { place.altitude = degrees; }
+    void Azimuth(double degrees) override { place.azimuth = degrees; }
+};
+
+}  // namespace
+
+HorizonPlace HorizonPlaceOf(double lstHours, EquatorialPlace place, double latitudeDeg)
+{
+    HorizonValues values;
+    HorizonCoordinates(lstHours, place.rightAscension, place.declination, latitudeDeg, values);
+    return values.place;
+}
+
 }  // namespace orvexal

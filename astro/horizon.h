@@ -1,6 +1,8 @@
 // Horizon coordinates and air mass of the target for the observer.
 #pragma once
 
+#include "astro/sky_place.h"
+
 namespace orvexal {
 
 // What the pass writes after each step of the horizon computation, in the
@@ -25,5 +27,17 @@ public:
 // negative. The azimuth of a target exactly at the zenith is shown as 0.
 void HorizonCoordinates(double lst, double newRa, double newDec, double latitude,
                         HorizonSink& sink);
+
+// The four results of the same computation together.
+struct HorizonPlace {
+    double hourAngle = 0;  // degrees west of the meridian, not reduced
+    double airMass = 0;    // atmospheres
+    double altitude = 0;   // apparent, degrees
+    double azimuth = 0;    // degrees from north through east
+};
+
+// For a place given in radians, the sidereal time in hours and the latitude
+// in degrees.
+HorizonPlace HorizonPlaceOf(double lstHours, EquatorialPlace place, double latitudeDeg);
 
 }  // namespace orvexal

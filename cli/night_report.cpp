@@ -87,8 +87,8 @@ std::string TwilightLines(const NightInputs& inputs, const NightTrack& track)
     };
     char sun[64];
     std::snprintf(sun, sizeof sun, ", the Sun at %g deg%s", inputs.twilight,
-                  track.dusk && track.dawn ? "" : "; the samples run noon to noon");
-    return SummaryLine("dusk", at(track.dusk) + sun) + SummaryLine("dawn", at(track.dawn));
+                  track.almanac.sun.twilight.dusk && track.almanac.sun.twilight.dawn ? "" : "; the samples run noon to noon");
+    return SummaryLine("dusk", at(track.almanac.sun.twilight.dusk) + sun) + SummaryLine("dawn", at(track.almanac.sun.twilight.dawn));
 }
 
 std::string TargetLines(const NightTrack& track)
@@ -107,7 +107,7 @@ std::string Summary(const NightInputs& inputs, const NightTrack& track, double s
     const NightLabels& labels = inputs.labels;
     char moon[48];
     std::snprintf(moon, sizeof moon, "%.0f %% lit (%.3f) at the middle of the night",
-                  track.moonIlluminatedFraction * 100, track.moonIlluminatedFraction);
+                  track.almanac.moon.illuminatedFraction * 100, track.almanac.moon.illuminatedFraction);
     char samples[96];
     std::snprintf(samples, sizeof samples, "%zu, every %g min from %s to %s", track.samples.size(), stepMinutes,
                   ClockText(track.samples.front().localHours).c_str(), ClockText(track.samples.back().localHours).c_str());

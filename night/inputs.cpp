@@ -1,5 +1,6 @@
 #include "night/inputs.h"
 
+#include "astro/precession.h"
 #include "numbers/number_text.h"
 #include "numbers/units.h"
 #include "pass/inputs.h"
@@ -34,6 +35,23 @@ NightInputs ReadNightInputs(const FieldTexts& fields)
                     fields.Text(Field::NewDeclination),    fields.Text(Field::NewEpoch),
                     fields.Text(Field::Dusk),              fields.Text(Field::Dawn)};
     return night;
+}
+
+double NightHoursOf(double localMidnight, double jd)
+{
+    return (jd - localMidnight + 1) * kHoursPerDay;
+}
+
+double JdOfNightHours(double localMidnight, double hours)
+{
+    return localMidnight - 1 + hours / kHoursPerDay;
+}
+
+EquatorialPlace TargetOfDate(const NightInputs& inputs)
+{
+    constexpr double kJ2000Epoch = 2000.0;
+    const double epoch = kJ2000Epoch + (inputs.observationJd - kJ2000) / kDaysPerJulianYear;
+    return Precess(inputs.targetEpoch, inputs.target.rightAscension, inputs.target.declination, epoch);
 }
 
 }  // namespace orvexal

@@ -41,4 +41,20 @@ struct NightInputs {
 // pass itself would have.
 NightInputs ReadNightInputs(const FieldTexts& fields);
 
+// The night's hours: local hours counted from the midnight before the
+// evening, so that the night runs from 12 (local noon) to 36 (the next
+// noon), 18.5 is 18:30 that evening and 25.25 is 01:15 the next morning.
+// localMidnight is the JD (universal time) of the midnight in the middle.
+double NightHoursOf(double localMidnight, double jd);
+double JdOfNightHours(double localMidnight, double hours);
+
+// The night from local noon to the next local noon, in the night's hours.
+constexpr double kNightStartHours = 12;
+constexpr double kNightEndHours = 36;
+
+// The target referred to the mean equator and equinox of the date (the
+// Julian epoch of the observation), as the Moon's place is referred to
+// that of date: they differ by the nutation, some 20", nothing to the eye.
+EquatorialPlace TargetOfDate(const NightInputs& inputs);
+
 }  // namespace orvexal

@@ -7,11 +7,7 @@
 #include "astro/angles.h"
 #include "astro/angular_distance.h"
 #include "astro/horizon.h"
-#include "astro/moon.h"
-#include "astro/precession.h"
-#include "astro/sidereal_time.h"
-#include "astro/sun.h"
-#include "astro/twilight.h"
+#include "night/sky.h"
 #include "numbers/units.h"
 
 namespace orvexal {
@@ -20,114 +16,44 @@ namespace {
 // The margin of the chart before dusk and after dawn, hours.
 constexpr double kMarginHours = 1;
 
-// Where the Sun does not cross h0: noon to noon around local midnight.
-constexpr double kHalfDay = 0.5;
-
-// The J2000.0 epoch: with the Julian year, the Julian epoch of an instant,
-// the equinox the target is moved to for its distance from the Moon.
-constexpr double kJ2000Epoch = 2000.0;
-
 // The Sun's altitudes that end the day and the three twilights, degrees;
 // the limit k lies between Sky k (above) and Sky k + 1 (below).
-constexpr double kSkyLimits[] = {0, -6, -12, -18};
-
-// The horizon computation's four results.
-struct HorizonValues : HorizonSink {
-    double hourAngle = 0;  // degrees, not reduced
-    double airMass = 0;
-    double altitude = 0;
-    double azimuth = 0;
-
-    void HourAngle(double degrees) override { hourAngle = degrees; }
-    void AirMass(double atmospheres) override { airMass = atmospheres; }
-    void Altitude(double degrees) override { altitude = degrees; }
-    void Azimuth(double degrees) override { azimuth = degrees; }
-};
-
-HorizonValues HorizonOf(double lst, EquatorialPlace place, double latitude)
-{
-    HorizonValues values;
-    HorizonCoordinates(lst, place.rightAscension, place.declination, latitude, values);
-    return values;
-}
-
-// The program's Sun at an instant, radians.
-EquatorialPlace SunAt(double jd)
-{
-    return {PackedToDecimal(SunRightAscension(jd)) * kDegreesPerHour / kDegreesPerRadian,
-            PackedToDecimal(SunDeclination(jd)) / kDegreesPerRadian};
-}
+constexpr double kSkyLimits[] = {kSunsetAltitude, kCivilTwilightAltitude, kNauticalTwilightAltitude,
+                                 kAstronomicalTwilightAltitude};
 
 // What every sample needs of the night.
 struct Night {
     const NightInputs& inputs;
     EquatorialPlace targetOfDate;  // the target in the Moon's equinox (of date)
-
-    double LocalHours(double jd) const { return (jd - inputs.localMidnight + 1) * kHoursPerDay; }
-    double JdAt(double localHours) const { return inputs.localMidnight - 1 + localHours / kHoursPerDay; }
 };
-
-// The Moon's place is referred to the true equator of date, the target
-// precessed to the mean equator of date: they differ by the nutation, some
-// 20", nothing on the chart.
-EquatorialPlace TargetOfDate(const NightInputs& inputs)
-{
-    const double epoch = kJ2000Epoch + (inputs.observationJd - kJ2000) / kDaysPerJulianYear;
-    return Precess(inputs.targetEpoch, inputs.target.rightAscension, inputs.target.declination, epoch);
-}
 
 NightSample SampleAt(const Night& night, double jd)
 {
     const Observer& site = night.inputs.site;
+    const SkyInstant sky = SkyInstantAt(jd, site);
     NightSample s;
     s.jd = jd;
-    s.localHours = night.LocalHours(jd);
-    s.universalHours = WrapToPeriod(jd - kHalfDay, 1) * kHoursPerDay;
-    s.siderealHours = LocalSiderealTime(jd, site.longitudeWestDeg);
+    s.localHours = NightHoursOf(night.inputs.localMidnight, jd);
+    s.universalHours = WrapToPeriod(jd - 0.5, 1) * kHoursPerDay;  // the JD's day begins at noon
+    s.siderealHours = sky.lstHours;
 
-    const HorizonValues target = HorizonOf(s.siderealHours, night.inputs.target, site.latitudeNorthDeg);
+    const HorizonPlace target = HorizonPlaceOf(s.siderealHours, night.inputs.target, site.latitudeNorthDeg);
     s.hourAngle = WrapToPeriod(target.hourAngle / kDegreesPerHour + kHoursPerDay / 2, kHoursPerDay)
                   - kHoursPerDay / 2;
     s.altitude = target.altitude;
     s.azimuth = target.azimuth;
     s.airMass = target.airMass;
-
-    s.sunAltitude = HorizonOf(s.siderealHours, SunAt(jd), site.latitudeNorthDeg).altitude;
-
-    const EquatorialPlace moon = MoonTopocentricPlace(jd, site).equatorial;
-    s.moonAltitude = HorizonOf(s.siderealHours, moon, site.latitudeNorthDeg).altitude;
-    s.moonDistance = AngularDistance(moon, night.targetOfDate) * kDegreesPerRadian;
+    s.sunAltitude = sky.sunAltitude;
+    s.moonAltitude = HorizonPlaceOf(s.siderealHours, sky.moon, site.latitudeNorthDeg).altitude;
+    s.moonDistance = AngularDistance(sky.moon, night.targetOfDate) / kRadiansPerDegree;
     return s;
-}
-
-// The pass's dusk and dawn, local hours: the searches' packed results are
-// hours after the evening's midnight (dusk) and after local midnight (dawn).
-struct Twilights {
-    std::optional<double> dusk;
-    std::optional<double> dawn;
-};
-
-Twilights TwilightsOf(const NightInputs& inputs)
-{
-    const float sunRa = SunRightAscension(inputs.observationJd);
-    const float sunDec = SunDeclination(inputs.observationJd);
-    const double lon = inputs.site.longitudeWestDeg;
-    const double lat = inputs.site.latitudeNorthDeg;
-    Twilights t;
-    if (const auto dusk = DuskTime(lon, lat, inputs.twilight, inputs.localMidnight, sunRa, sunDec)) {
-        t.dusk = PackedToDecimal(*dusk);
-    }
-    if (const auto dawn = DawnTime(lon, lat, inputs.twilight, inputs.localMidnight, sunRa, sunDec)) {
-        t.dawn = kHoursPerDay + PackedToDecimal(*dawn);
-    }
-    return t;
 }
 
 std::vector<NightSample> Samples(const Night& night, double from, double to, double stepMinutes)
 {
     const double step = stepMinutes / kMinutesPerDay;
-    const double first = night.JdAt(from);
-    const double last = night.JdAt(to);
+    const double first = JdOfNightHours(night.inputs.localMidnight, from);
+    const double last = JdOfNightHours(night.inputs.localMidnight, to);
     const auto steps = static_cast<long>(std::ceil((last - first) / step));
     std::vector<NightSample> samples;
     samples.reserve(static_cast<std::size_t>(steps) + 1);
@@ -136,41 +62,6 @@ std::vector<NightSample> Samples(const Night& night, double from, double to, dou
     }
     samples.push_back(SampleAt(night, last));
     return samples;
-}
-
-// The upper culmination: the hour angle passing from east to west of the
-// meridian between two samples, interpolated in time, as the hour angle
-// runs evenly. (Its jump at the lower culmination is from +12 to -12; a
-// step of at most 2 h cannot mistake one for the other.)
-std::optional<NightSample> MeridianCrossing(const Night& night, const std::vector<NightSample>& samples)
-{
-    for (std::size_t i = 1; i < samples.size(); ++i) {
-        const NightSample& a = samples[i - 1];
-        const NightSample& b = samples[i];
-        if (a.hourAngle < 0 && b.hourAngle >= 0) {
-            const double f = -a.hourAngle / (b.hourAngle - a.hourAngle);
-            return SampleAt(night, a.jd + f * (b.jd - a.jd));
-        }
-    }
-    return std::nullopt;
-}
-
-// The altitude falls as the hour angle moves away from 0 on either side,
-// so the highest point of the night is its culmination or one of its ends.
-NightSample Highest(const std::vector<NightSample>& samples, const std::optional<NightSample>& crossing)
-{
-    NightSample highest = samples.front().altitude >= samples.back().altitude ? samples.front() : samples.back();
-    if (crossing && crossing->altitude > highest.altitude) {
-        highest = *crossing;
-    }
-    return highest;
-}
-
-NightSample MoonClosest(const std::vector<NightSample>& samples)
-{
-    return *std::min_element(samples.begin(), samples.end(), [](const NightSample& a, const NightSample& b) {
-        return a.moonDistance < b.moonDistance;
-    });
 }
 
 // The stretches of sky, each limit crossed between two samples placed by
@@ -202,9 +93,9 @@ std::vector<SkyPeriod> SkyPeriods(const std::vector<NightSample>& samples)
 
 // A target on the equator seen from the equator at an hour angle of
 // 90 - h degrees stands at the true altitude h.
-HorizonValues AtTrueAltitude(double h)
+HorizonPlace AtTrueAltitude(double h)
 {
-    return HorizonOf((90 - h) / kDegreesPerHour, {0, 0}, 0);
+    return HorizonPlaceOf((90 - h) / kDegreesPerHour, {0, 0}, 0);
 }
 
 constexpr int kAirMassHalvings = 60;
@@ -237,21 +128,24 @@ NightTrack ComputeNightTrack(const NightInputs& inputs, double stepMinutes)
         throw std::invalid_argument("night step out of range");
     }
     const Night night{inputs, TargetOfDate(inputs)};
-    const Twilights twilights = TwilightsOf(inputs);
-    const bool crossed = twilights.dusk && twilights.dawn;
-    const double from = crossed ? *twilights.dusk - kMarginHours : kHoursPerDay * kHalfDay;
-    const double to = crossed ? *twilights.dawn + kMarginHours : kHoursPerDay * (1 + kHalfDay);
-
     NightTrack track;
+    track.almanac = ComputeAlmanac(inputs);
+    const SunPassage& twilight = track.almanac.sun.twilight;
+    // (A zone far from the site's longitude can put the dark time across
+    // local noon: dusk then follows dawn, and the chart runs noon to noon.)
+    const bool crossed = twilight.dusk && twilight.dawn && *twilight.dusk < *twilight.dawn;
+    const double from = crossed ? std::max(*twilight.dusk - kMarginHours, kNightStartHours) : kNightStartHours;
+    const double to = crossed ? std::min(*twilight.dawn + kMarginHours, kNightEndHours) : kNightEndHours;
+    const auto at = [&](double hours) { return SampleAt(night, JdOfNightHours(inputs.localMidnight, hours)); };
+
     track.samples = Samples(night, from, to, stepMinutes);
     track.sky = SkyPeriods(track.samples);
-    track.dusk = twilights.dusk;
-    track.dawn = twilights.dawn;
     track.observation = SampleAt(night, inputs.observationJd);
-    track.meridianCrossing = MeridianCrossing(night, track.samples);
-    track.highest = Highest(track.samples, track.meridianCrossing);
-    track.moonClosest = MoonClosest(track.samples);
-    track.moonIlluminatedFraction = MoonIlluminatedFraction(night.JdAt((from + to) / 2));
+    if (const auto& transit = track.almanac.target.transit) {
+        track.meridianCrossing = at(*transit);
+    }
+    track.highest = at(track.almanac.target.highestAt);
+    track.moonClosest = at(track.almanac.target.moonLeastAt);
     return track;
 }
 

@@ -1,26 +1,27 @@
-// The night at a glance: the target, the Sun and the Moon through the night
-// of the last calculation.
+// The night at a glance: the target, the Sun and the Moon through the
+// observing night of the last calculation, with its almanac.
 //
-// The night is the one whose dusk and dawn the pass reports (those around
-// its local midnight, night/inputs.h). It is sampled from one hour
-// before dusk to one hour after dawn or, where the Sun does not cross the
-// twilight altitude that day (midnight sun, polar night), from noon to noon.
-// At each sample the target's hour angle, altitude, azimuth and air mass
-// follow the pass's own horizon rules (astro/horizon.h) with its mean
-// sidereal time; the Sun's place is the program's low-precision Sun
-// computed for that instant; the Moon's is its apparent topocentric place
-// (parallax applied), taken through the same horizon rules, so that both
-// curves carry the same refraction. Dusk and dawn are the pass's own.
+// The chart runs from one hour before dusk to one hour after dawn at the
+// twilight altitude typed, as the almanac finds them with the Sun moving
+// (night/almanac.h), or from noon to noon where the Sun does not pass that
+// altitude in the night (midnight sun, polar night). At each sample the
+// target's hour angle, altitude, azimuth and air mass follow the pass's own
+// horizon rules (astro/horizon.h) with its mean sidereal time; the Sun's
+// altitude is the geometric altitude of its centre from its apparent place
+// (night/sky.h), as the almanac's twilights take it; the Moon's is its
+// apparent topocentric place (parallax applied) taken through the pass's
+// horizon rules, so that its curve carries the same refraction as the
+// target's.
 //
-// Times on the chart are local hours counted from the midnight that begins
-// the evening's date: 18.5 is 18:30 that evening, 25.25 is 01:15 the next
-// morning, as the pass writes a dusk after midnight.
+// Times on the chart are the night's hours (night/inputs.h): local hours
+// counted from the midnight before the evening, 18.5 is 18:30 that evening,
+// 25.25 is 01:15 the next morning, as the pass writes a dusk after midnight.
 #pragma once
 
 #include <optional>
 #include <vector>
 
-#include "night/inputs.h"
+#include "night/almanac.h"
 
 namespace orvexal {
 
@@ -39,14 +40,14 @@ struct NightSample {
     double altitude = 0;        // the target's apparent altitude, degrees
     double azimuth = 0;         // degrees from north through east
     double airMass = 0;         // atmospheres; negative (1 / cos z) below the horizon
-    double sunAltitude = 0;     // the Sun's apparent altitude, degrees
+    double sunAltitude = 0;     // the Sun's centre, geometric altitude, degrees
     double moonAltitude = 0;    // the Moon's apparent topocentric altitude, degrees
     double moonDistance = 0;    // degrees between the Moon and the target
 };
 
-// The sky by the Sun's altitude: day (the Sun's centre above the horizon),
-// civil twilight (down to -6 degrees), nautical (-12), astronomical (-18),
-// night.
+// The sky by the Sun's altitude: day (the Sun up, its centre above
+// kSunsetAltitude), civil twilight (down to -6 degrees), nautical (-12),
+// astronomical (-18), night.
 enum class Sky { Day, CivilTwilight, NauticalTwilight, AstronomicalTwilight, Night };
 
 // A stretch of one sky, local hours; the ends are where the Sun's altitude,
@@ -60,21 +61,19 @@ struct SkyPeriod {
 struct NightTrack {
     std::vector<NightSample> samples;   // every step from the start; the last one at the end
     std::vector<SkyPeriod> sky;         // from the first sample to the last, in order
-    std::optional<double> dusk;         // local hours; none when the Sun does not cross h0
-    std::optional<double> dawn;
+    Almanac almanac;                    // the night's events, noon to noon
     NightSample observation;            // at the instant of the calculation, which may lie
-                                        // outside the night
+                                        // outside the chart
     std::optional<NightSample> meridianCrossing;  // the target's upper culmination in the night
-    NightSample highest;                // the target at its highest in the night
-    NightSample moonClosest;            // the sample where the Moon comes nearest the target
-    double moonIlluminatedFraction = 0; // 0 (new) to 1 (full), at the middle of the night
+    NightSample highest;                // the target at its highest in the dark time
+    NightSample moonClosest;            // the Moon nearest the target in the dark time
 };
 
 // The chart's track every stepMinutes (kNightLeastStepMinutes to
 // kNightLargestStepMinutes; std::invalid_argument outside).
 NightTrack ComputeNightTrack(const NightInputs& inputs, double stepMinutes = kNightStepMinutes);
 
-// The sky for the Sun at an apparent altitude in degrees.
+// The sky for the Sun's centre at a geometric altitude in degrees.
 Sky SkyAt(double sunAltitude);
 
 // The apparent altitude, degrees, at which the pass's horizon rules give an

@@ -22,6 +22,8 @@ constexpr double kDegreesPerHour = 15;
 
 // The day in hours, minutes and seconds of time.
 constexpr double kHoursPerDay = 24;
+constexpr double kMinutesPerHour = 60;
+constexpr double kSecondsPerMinute = 60;
 constexpr double kMinutesPerDay = 1440;
 constexpr double kSecondsPerHour = 3600;
 constexpr double kSecondsPerDay = 86400;

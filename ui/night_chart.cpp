@@ -92,7 +92,7 @@ QString TargetText(const NightTrack& track)
 QString MoonText(const NightTrack& track)
 {
     return QStringLiteral("Moon: %1% lit; nearest the target %2 at %3")
-        .arg(std::lround(track.moonIlluminatedFraction * 100))
+        .arg(std::lround(track.almanac.moon.illuminatedFraction * 100))
         .arg(Degrees(track.moonClosest.moonDistance), ClockText(track.moonClosest.localHours));
 }
 
@@ -101,7 +101,7 @@ QString TwilightText(const NightInputs& inputs, const NightTrack& track)
     QString text = QStringLiteral("Twilight, the Sun at %1\u00b0: dusk %2, dawn %3")
                        .arg(inputs.twilight)
                        .arg(Shown(inputs.labels.dusk), Shown(inputs.labels.dawn));
-    if (!track.dusk || !track.dawn) {
+    if (!track.almanac.sun.twilight.dusk || !track.almanac.sun.twilight.dawn) {
         text += QStringLiteral(" (charted noon to noon)");
     }
     return text;
@@ -142,11 +142,11 @@ void NightChart::SetNight(const NightInputs& inputs, const NightTrack& track)
     }
     layout.target = Curve(track.samples, &NightSample::altitude);
     layout.moon = Curve(track.samples, &NightSample::moonAltitude);
-    if (track.dusk) {
-        layout.markers.push_back({*track.dusk, kTwilightColour, Qt::DashLine, "dusk " + Shown(inputs.labels.dusk)});
+    if (track.almanac.sun.twilight.dusk) {
+        layout.markers.push_back({*track.almanac.sun.twilight.dusk, kTwilightColour, Qt::DashLine, "dusk " + Shown(inputs.labels.dusk)});
     }
-    if (track.dawn) {
-        layout.markers.push_back({*track.dawn, kTwilightColour, Qt::DashLine, "dawn " + Shown(inputs.labels.dawn)});
+    if (track.almanac.sun.twilight.dawn) {
+        layout.markers.push_back({*track.almanac.sun.twilight.dawn, kTwilightColour, Qt::DashLine, "dawn " + Shown(inputs.labels.dawn)});
     }
     const double at = track.observation.localHours;
     layout.markers.push_back({at, kCalculationColour, Qt::SolidLine, "calculation " + ClockText(at)});

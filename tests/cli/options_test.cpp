@@ -169,16 +169,17 @@ TEST_F(OrvexalCalcOptions, JsonParsesBackWithEveryFieldByMeaning)
 }
 
 // The night of 2026 December 4 at the designed site (zone 8) runs from an
-// hour before dusk (17:05) to an hour after dawn (06:55), 949.9 minutes:
-// one sample every step and one at the end. The first is at 00:05 UT on
-// December 5 (JD 2461379.5 at 0h), the second a step later.
+// hour before dusk (17:05:29; astropy: 17:05:29) to an hour after dawn
+// (06:58:47; astropy: 06:58:47), 953.3 minutes: one sample every step and
+// one at the end. The first is at 00:05 UT on December 5 (JD 2461379.5 at
+// 0h), the second a step later.
 TEST_F(OrvexalCalcOptions, NightHasOneLinePerSampleUnderItsHeader)
 {
     const std::string header = "local          JD(UT)  local(h)    UT(h)   LST(h)     HA(h)  alt(deg)  az(deg)   "
                                "airmass  sun_alt(deg)  moon_alt(deg)  moon_dist(deg)";
     const std::tuple<std::string, long, std::string> rows[] = {
-        {"10", 96, "16:15  2461379.510413   16.2499   0.2499"},
-        {"120", 9, "18:05  2461379.586802   18.0833   2.0833"},
+        {"10", 97, "16:15  2461379.510761   16.2583   0.2583"},
+        {"120", 9, "18:05  2461379.587150   18.0916   2.0916"},
     };
     for (const auto& [step, samples, second] : rows) {
         const Ran run = Calc({"--night", "--step", step, "--date", "2026.1204", "--time", "22"});
@@ -201,8 +202,8 @@ TEST_F(OrvexalCalcOptions, NightAsJsonParsesBack)
         "      s and (s['dusk_local_h'], s['dawn_local_h'], abs(s['meridian_crossing']['ha_h']), s['site']), sep='|')\n";
     const std::pair<Strings, std::string> rows[] = {
         {{"--date", "2026.1204", "--time", "22"},
-         "ok|96|96|jd,local_h,ut_h,lst_h,ha_h,alt_deg,az_deg,airmass,sun_alt_deg,moon_alt_deg,moon_dist_deg|"
-         "(17.0833, 30.9148, 0.0, 'Kestrine Astr. Observatory')\n"},
+         "ok|97|97|jd,local_h,ut_h,lst_h,ha_h,alt_deg,az_deg,airmass,sun_alt_deg,moon_alt_deg,moon_dist_deg|"
+         "(17.0916, 30.9799, 0.0, 'Kestrine Astr. Observatory')\n"},
         {{"--epoch", "-" + kHugeEpoch, "--new-epoch", kHugeEpoch}, "overflow|None|None|None|None\n"},
     };
     for (const auto& [args, expected] : rows) {

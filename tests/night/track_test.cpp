@@ -64,37 +64,42 @@ TEST(NightTrack, MeridianCrossingAsAstropyFindsIt)
     EXPECT_NEAR(night.meridianCrossing->azimuth, 180, 1e-3);  // due south of the zenith
 }
 
-// A target past the meridian by about 0.3 h when the chart begins is
-// highest at the chart's first sample; no crossing is found before it.
-TEST(NightTrack, CulminatedBeforeTheChartBegins)
+// A target 0.3 h past the meridian at dusk is highest at dusk, where the
+// dark time begins, not at the chart's first sample an hour before it; its
+// culmination is still found, in the evening's daylight.
+TEST(NightTrack, CulminatedBeforeDusk)
 {
-    const double lst = AfterPass({}).samples.front().siderealHours;
+    const NightTrack before = AfterPass({});
+    const double dusk = *before.almanac.sun.twilight.dusk;
+    const double lst = before.samples.at(6).siderealHours;  // an hour after the first sample
+    ASSERT_NEAR(before.samples.at(6).localHours, dusk, 1e-9);
     const float ra = PackDecimal(std::fmod(lst - 0.3 + 24, 24));
-    const NightTrack night = AfterPass({{Field::RightAscension, std::to_string(ra)}, {Field::NewEpoch, "0"}});
-    EXPECT_FALSE(night.meridianCrossing);
-    EXPECT_NEAR(night.samples.front().hourAngle, 0.3, 0.05);
-    EXPECT_EQ(night.highest.jd, night.samples.front().jd);
+    const NightTrack night = AfterPass({{Field::RightAscension, std::to_string(ra)}});
+    ASSERT_TRUE(night.meridianCrossing);
+    EXPECT_NEAR(night.meridianCrossing->localHours, dusk - 0.3 / 1.0027379, 2.0 / 3600);
+    EXPECT_NEAR(night.highest.localHours, dusk, 1.0 / 3600);
+    EXPECT_LT(night.highest.altitude, night.meridianCrossing->altitude);
 }
 
 // The Moon 81 % lit on 2026 December 19. astropy 5.2 (built-in ephemeris,
 // refraction for 1010 hPa, 10 C) gives its topocentric altitude and distance
-// from the target (aberration applied to the target: 20") at two samples,
-// and the fraction lit at the middle of the night, JD 2461394.8381449.
+// from the target (aberration applied to the target: 20") at two instants,
+// and the fraction lit at local midnight, JD 2461394.8333333.
 TEST(NightTrack, MoonAsAstropySeesIt)
 {
-    const NightTrack night = AfterPass({{Field::Date, "2026.1219"}});
     const struct {
-        std::size_t sample;
+        const char* time;
         double jd, altitude, distance;
-    } cases[] = {{12, 2461394.5869852, 45.04695, 123.87297}, {30, 2461394.7119852, 52.40352, 122.52442}};
+    } cases[] = {{"18.051552", 2461394.5869852, 45.04695, 123.87297}, {"21.051552", 2461394.7119852, 52.40352, 122.52442}};
     for (const auto& c : cases) {
-        const NightSample& s = night.samples.at(c.sample);
+        const NightTrack night = AfterPass({{Field::Date, "2026.1219"}, {Field::Time, c.time}});
+        const NightSample& s = night.observation;
         ASSERT_NEAR(s.jd, c.jd, 1e-6);
         EXPECT_NEAR(s.moonAltitude, c.altitude, 0.005) << c.jd;
         EXPECT_NEAR(s.moonDistance, c.distance, 0.01) << c.jd;
+        EXPECT_NEAR(night.almanac.moon.illuminatedFraction, 0.80943, 1e-4);
+        EXPECT_LT(night.moonClosest.moonDistance, 122.5);  // closing in through the night
     }
-    EXPECT_NEAR(night.moonIlluminatedFraction, 0.80986, 1e-4);
-    EXPECT_LT(night.moonClosest.moonDistance, 122.5);  // closing in through the night
 }
 
 // Highest at the culmination, 90 - |latitude - dec| (latitude 53.758028),
@@ -129,7 +134,7 @@ TEST(NightTrack, WithoutDuskAndDawnChartedNoonToNoon)
     } cases[] = {{"69.3857", "2026.0621", Sky::Day}, {"88", "2026.1221", Sky::Night}};
     for (const auto& c : cases) {
         const NightTrack night = AfterPass({{Field::Latitude, c.latitude}, {Field::Date, c.date}});
-        EXPECT_FALSE(night.dusk || night.dawn);
+        EXPECT_FALSE(night.almanac.sun.twilight.dusk || night.almanac.sun.twilight.dawn);
         ASSERT_EQ(night.samples.size(), 145u);
         EXPECT_NEAR(night.samples.front().localHours, 12, 1e-6);
         ASSERT_EQ(night.sky.size(), 1u);
@@ -160,10 +165,10 @@ TEST(NightTrack, NightStretchBetweenAstronomicalDuskAndDawn)
     const NightTrack night = AfterPass({{Field::Twilight, "-18"}}, 30);
     ASSERT_EQ(night.sky.size(), 5u);  // nautical, astronomical, night, astronomical, nautical
     EXPECT_EQ(night.sky[2].sky, Sky::Night);
-    EXPECT_NEAR(night.sky[2].from, *night.dusk, 2.0 / 60);
-    EXPECT_NEAR(night.sky[2].to, *night.dawn, 2.0 / 60);
+    EXPECT_NEAR(night.sky[2].from, *night.almanac.sun.twilight.dusk, 2.0 / 60);
+    EXPECT_NEAR(night.sky[2].to, *night.almanac.sun.twilight.dawn, 2.0 / 60);
     EXPECT_NEAR(night.samples[1].localHours - night.samples[0].localHours, 0.5, 1e-6);
-    EXPECT_NEAR(night.samples.back().localHours, *night.dawn + 1, 1e-6);
+    EXPECT_NEAR(night.samples.back().localHours, *night.almanac.sun.twilight.dawn + 1, 1e-6);
 }
 
 // The instant of the calculation read back from the fields, in fractional

@@ -615,7 +615,7 @@ private slots:
             Window().SetText(Field::Latitude, midnightSun ? "69.3857" : "53.45289");
             Window().SetText(Field::Date, midnightSun ? "2026.0621" : "2026.1219");
             Click("Command1");
-            QVERIFY(night->Track() && night->Track()->dusk.has_value() != midnightSun);
+            QVERIFY(night->Track() && night->Track()->almanac.sun.twilight.dusk.has_value() != midnightSun);
             QVERIFY(std::abs(night->Track()->observation.jd - LeadingNumber(Window().Text(Field::JulianDate))) < 1e-5);
         }
         Click("Command2", "frmNight");

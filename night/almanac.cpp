@@ -1,0 +1,263 @@
+#include "night/almanac.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numeric>
+
+#include "astro/angular_distance.h"
+#include "astro/horizon.h"
+#include "astro/moon.h"
+#include "astro/sidereal_time.h"
+#include "night/crossings.h"
+#include "night/sky.h"
+#include "numbers/units.h"
+
+namespace orvexal {
+namespace {
+
+// The Moon's lit fraction is compared an hour either side of midnight to
+// tell whether it is growing.
+constexpr double kPhaseSpanDays = 1.0 / 24;
+
+// Golden-section steps for the Moon's least distance: 0.618^20 of two
+// sample steps is a fifth of a second.
+constexpr int kGoldenSteps = 20;
+
+// The quantities of the night at its samples, each with the way to work it
+// out at any hour.
+class NightSeries {
+public:
+    NightSeries(const NightInputs& inputs, const NightSky& sky)
+        : inputs_(inputs), sky_(sky), targetOfDate_(TargetOfDate(inputs))
+    {
+        for (const SkyInstant& s : sky.samples) {
+            hours_.push_back(NightHoursOf(sky.localMidnight, s.jd));
+            sun_.push_back(s.sunAltitude);
+            moon_.push_back(s.moonAltitude - s.moonHorizon);
+            target_.push_back(TargetAt(s.lstHours).altitude);
+            hourAngle_.push_back(SineOfHourAngle(s.lstHours));
+            moonDistance_.push_back(MoonDistance(s));
+        }
+    }
+
+    // The Sun's geometric altitude, degrees.
+    Sampled Sun() const
+    {
+        return {hours_, sun_, [this](double h) { return SunAltitudeAt(Jd(h), inputs_.site); }};
+    }
+
+    // The Moon's centre above its altitude at moonrise, degrees.
+    Sampled Moon() const
+    {
+        return {hours_, moon_, [this](double h) {
+                    const SkyInstant s = SkyInstantAt(Jd(h), inputs_.site);
+                    return s.moonAltitude - s.moonHorizon;
+                }};
+    }
+
+    // The target's apparent altitude by the pass's rules, degrees.
+    Sampled Target() const
+    {
+        return {hours_, target_, [this](double h) { return TargetAt(Lst(h)).altitude; }};
+    }
+
+    // The sine of the target's hour angle: it rises through 0 at the upper
+    // culmination and falls through it at the lower one.
+    Sampled HourAngle() const
+    {
+        return {hours_, hourAngle_, [this](double h) { return SineOfHourAngle(Lst(h)); }};
+    }
+
+    double TargetAltitude(double h) const { return TargetAt(Lst(h)).altitude; }
+    double MoonDistanceAt(double h) const { return MoonDistance(SkyInstantAt(Jd(h), inputs_.site)); }
+
+    const std::vector<double>& Hours() const { return hours_; }
+    const std::vector<double>& MoonDistances() const { return moonDistance_; }
+
+private:
+    double Jd(double h) const { return JdOfNightHours(sky_.localMidnight, h); }
+    double Lst(double h) const { return LocalSiderealTime(Jd(h), inputs_.site.longitudeWestDeg); }
+
+    HorizonPlace TargetAt(double lstHours) const
+    {
+        return HorizonPlaceOf(lstHours, inputs_.target, inputs_.site.latitudeNorthDeg);
+    }
+
+    double SineOfHourAngle(double lstHours) const { return std::sin(TargetAt(lstHours).hourAngle * kRadiansPerDegree); }
+
+    double MoonDistance(const SkyInstant& s) const { return AngularDistance(s.moon, targetOfDate_) / kRadiansPerDegree; }
+
+    const NightInputs& inputs_;
+    const NightSky& sky_;
+    EquatorialPlace targetOfDate_;
+    std::vector<double> hours_, sun_, moon_, target_, hourAngle_, moonDistance_;
+};
+
+SunPassage PassageOf(const Sampled& sun, double altitude)
+{
+    const std::vector<Crossing> crossings = FindCrossings(sun, altitude);
+    return {FirstCrossing(crossings, false), LastCrossing(crossings, true)};
+}
+
+SunAlmanac SunOf(const NightSeries& series, double twilight)
+{
+    const Sampled sun = series.Sun();
+    const auto [lowest, highest] = std::ranges::minmax(sun.values);
+    return {PassageOf(sun, kSunsetAltitude),
+            PassageOf(sun, kCivilTwilightAltitude),
+            PassageOf(sun, kNauticalTwilightAltitude),
+            PassageOf(sun, kAstronomicalTwilightAltitude),
+            PassageOf(sun, twilight),
+            lowest,
+            highest};
+}
+
+MoonAlmanac MoonOf(const NightSeries& series, double localMidnight)
+{
+    const Sampled moon = series.Moon();
+    const std::vector<Crossing> crossings = FindCrossings(moon, 0);
+    const Intervals astronomicalNight = WhereOnSide(series.Sun(), kAstronomicalTwilightAltitude, false);
+    MoonAlmanac almanac;
+    almanac.rise = FirstCrossing(crossings, true);
+    almanac.set = FirstCrossing(crossings, false);
+    almanac.aboveAtMidnight = moon.at(NightHoursOf(localMidnight, localMidnight)) >= 0;
+    almanac.illuminatedFraction = MoonIlluminatedFraction(localMidnight);
+    almanac.waxing = MoonIlluminatedFraction(localMidnight + kPhaseSpanDays)
+                     > MoonIlluminatedFraction(localMidnight - kPhaseSpanDays);
+    almanac.darkHoursWithoutMoon = TotalHours(Intersection(astronomicalNight, WhereOnSide(moon, 0, false)));
+    return almanac;
+}
+
+TargetPath PathOf(const NightInputs& inputs)
+{
+    const double raHours = inputs.target.rightAscension / kRadiansPerDegree / kDegreesPerHour;
+    const auto altitudeAt = [&inputs](double lstHours) {
+        return HorizonPlaceOf(lstHours, inputs.target, inputs.site.latitudeNorthDeg).altitude;
+    };
+    if (altitudeAt(raHours) < 0) {
+        return TargetPath::NeverRises;
+    }
+    return altitudeAt(raHours + kHoursPerDay / 2) >= 0 ? TargetPath::NeverSets : TargetPath::RisesAndSets;
+}
+
+// The highest point of each stretch is its culmination when it holds one,
+// else one of its ends: the altitude falls either side of the meridian.
+void FindHighest(const NightSeries& series, const Intervals& window, TargetAlmanac& target)
+{
+    target.highestAltitude = -std::numeric_limits<double>::infinity();
+    const auto consider = [&](double h) {
+        if (const double altitude = series.TargetAltitude(h); altitude > target.highestAltitude) {
+            target.highestAltitude = altitude;
+            target.highestAt = h;
+        }
+    };
+    for (const Interval& part : window) {
+        consider(part.from);
+        consider(part.to);
+        if (target.transit && *target.transit > part.from && *target.transit < part.to) {
+            consider(*target.transit);
+        }
+    }
+}
+
+// A golden-section search for the least of a function with one minimum in
+// [low, high]: the one inner point kept from step to step.
+double Least(const std::function<double(double)>& f, double low, double high, double& at)
+{
+    const double ratio = (std::sqrt(5.0) - 1) / 2;
+    double a = high - ratio * (high - low);
+    double b = low + ratio * (high - low);
+    double fa = f(a);
+    double fb = f(b);
+    for (int i = 0; i < kGoldenSteps; ++i) {
+        if (fa < fb) {
+            high = b;
+            b = a;
+            fb = fa;
+            a = high - ratio * (high - low);
+            fa = f(a);
+        } else {
+            low = a;
+            a = b;
+            fa = fb;
+            b = low + ratio * (high - low);
+            fb = f(b);
+        }
+    }
+    at = fa < fb ? a : b;
+    return std::min(fa, fb);
+}
+
+// The least distance: the nearest sample or end of a stretch of the window,
+// then the search within a step either side of it.
+void FindMoonLeast(const NightSeries& series, const Intervals& window, TargetAlmanac& target)
+{
+    const std::vector<double>& hours = series.Hours();
+    const double step = hours[1] - hours[0];
+    target.moonLeastDistance = std::numeric_limits<double>::infinity();
+    Interval holding = window.front();
+    const auto consider = [&](double h, double distance, const Interval& part) {
+        if (distance < target.moonLeastDistance) {
+            target.moonLeastDistance = distance;
+            target.moonLeastAt = h;
+            holding = part;
+        }
+    };
+    for (const Interval& part : window) {
+        for (std::size_t i = 0; i < hours.size(); ++i) {
+            if (hours[i] >= part.from && hours[i] <= part.to) {
+                consider(hours[i], series.MoonDistances()[i], part);
+            }
+        }
+        consider(part.from, series.MoonDistanceAt(part.from), part);
+        consider(part.to, series.MoonDistanceAt(part.to), part);
+    }
+    double at = 0;
+    const double least = Least([&series](double h) { return series.MoonDistanceAt(h); },
+                               std::max(holding.from, target.moonLeastAt - step),
+                               std::min(holding.to, target.moonLeastAt + step), at);
+    consider(at, least, holding);
+}
+
+TargetAlmanac TargetOf(const NightInputs& inputs, const NightSeries& series, const Intervals& dark)
+{
+    const Sampled altitude = series.Target();
+    const std::vector<Crossing> horizon = FindCrossings(altitude, 0);
+    TargetAlmanac target;
+    target.path = PathOf(inputs);
+    target.rise = FirstCrossing(horizon, true);
+    target.set = FirstCrossing(horizon, false);
+    target.transit = FirstCrossing(FindCrossings(series.HourAngle(), 0), true);
+    const double raHours = inputs.target.rightAscension / kRadiansPerDegree / kDegreesPerHour;
+    target.transitAltitude = HorizonPlaceOf(raHours, inputs.target, inputs.site.latitudeNorthDeg).altitude;
+    const Intervals window = dark.empty() ? Intervals{{kNightStartHours, kNightEndHours}} : dark;
+    FindHighest(series, window, target);
+    target.hoursHighInDark = TotalHours(Intersection(WhereOnSide(altitude, kHighAltitude, true), dark));
+    FindMoonLeast(series, window, target);
+    return target;
+}
+
+}  // namespace
+
+double TotalHours(const Intervals& intervals)
+{
+    return std::accumulate(intervals.begin(), intervals.end(), 0.0,
+                           [](double sum, const Interval& i) { return sum + (i.to - i.from); });
+}
+
+Almanac ComputeAlmanac(const NightInputs& inputs)
+{
+    const NightSky sky = SampleNightSky(inputs.site, inputs.localMidnight);
+    const NightSeries series(inputs, sky);
+    Almanac almanac;
+    almanac.midnightJd = inputs.localMidnight;
+    almanac.siderealAtMidnight = LocalSiderealTime(inputs.localMidnight, inputs.site.longitudeWestDeg);
+    almanac.dark = WhereOnSide(series.Sun(), inputs.twilight, false);
+    almanac.sun = SunOf(series, inputs.twilight);
+    almanac.moon = MoonOf(series, inputs.localMidnight);
+    almanac.target = TargetOf(inputs, series, almanac.dark);
+    return almanac;
+}
+
+}  // namespace orvexal
