@@ -70,7 +70,10 @@ public:
     }
 
     double TargetAltitude(double h) const { return TargetAt(Lst(h)).altitude; }
-    double MoonDistanceAt(double h) const { return MoonDistance(SkyInstantAt(Jd(h), inputs_.site)); }
+    double MoonDistanceAt(double h) const
+    {
+        return AngularDistance(MoonTopocentricPlace(Jd(h), inputs_.site).equatorial, targetOfDate_) / kRadiansPerDegree;
+    }
 
     const std::vector<double>& Hours() const { return hours_; }
     const std::vector<double>& MoonDistances() const { return moonDistance_; }
@@ -88,36 +91,30 @@ private:
 
     double MoonDistance(const SkyInstant& s) const { return AngularDistance(s.moon, targetOfDate_) / kRadiansPerDegree; }
 
+
     const NightInputs& inputs_;
     const NightSky& sky_;
     EquatorialPlace targetOfDate_;
     std::vector<double> hours_, sun_, moon_, target_, hourAngle_, moonDistance_;
 };
 
-SunPassage PassageOf(const Sampled& sun, double altitude)
+// The Sun's passages of one altitude, and the stretches it spends below it.
+struct SunLevel {
+    SunPassage passage;
+    Intervals below;
+};
+
+SunLevel SunLevelOf(const Sampled& sun, double altitude)
 {
     const std::vector<Crossing> crossings = FindCrossings(sun, altitude);
-    return {FirstCrossing(crossings, false), LastCrossing(crossings, true)};
+    return {{FirstCrossing(crossings, false), LastCrossing(crossings, true)},
+            WhereOnSide(sun, altitude, false, crossings)};
 }
 
-SunAlmanac SunOf(const NightSeries& series, double twilight)
-{
-    const Sampled sun = series.Sun();
-    const auto [lowest, highest] = std::ranges::minmax(sun.values);
-    return {PassageOf(sun, kSunsetAltitude),
-            PassageOf(sun, kCivilTwilightAltitude),
-            PassageOf(sun, kNauticalTwilightAltitude),
-            PassageOf(sun, kAstronomicalTwilightAltitude),
-            PassageOf(sun, twilight),
-            lowest,
-            highest};
-}
-
-MoonAlmanac MoonOf(const NightSeries& series, double localMidnight)
+MoonAlmanac MoonOf(const NightSeries& series, double localMidnight, const Intervals& astronomicalNight)
 {
     const Sampled moon = series.Moon();
     const std::vector<Crossing> crossings = FindCrossings(moon, 0);
-    const Intervals astronomicalNight = WhereOnSide(series.Sun(), kAstronomicalTwilightAltitude, false);
     MoonAlmanac almanac;
     almanac.rise = FirstCrossing(crossings, true);
     almanac.set = FirstCrossing(crossings, false);
@@ -125,7 +122,8 @@ MoonAlmanac MoonOf(const NightSeries& series, double localMidnight)
     almanac.illuminatedFraction = MoonIlluminatedFraction(localMidnight);
     almanac.waxing = MoonIlluminatedFraction(localMidnight + kPhaseSpanDays)
                      > MoonIlluminatedFraction(localMidnight - kPhaseSpanDays);
-    almanac.darkHoursWithoutMoon = TotalHours(Intersection(astronomicalNight, WhereOnSide(moon, 0, false)));
+    almanac.darkHoursWithoutMoon =
+        TotalHours(Intersection(astronomicalNight, WhereOnSide(moon, 0, false, crossings)));
     return almanac;
 }
 
@@ -253,9 +251,19 @@ Almanac ComputeAlmanac(const NightInputs& inputs)
     Almanac almanac;
     almanac.midnightJd = inputs.localMidnight;
     almanac.siderealAtMidnight = LocalSiderealTime(inputs.localMidnight, inputs.site.longitudeWestDeg);
-    almanac.dark = WhereOnSide(series.Sun(), inputs.twilight, false);
-    almanac.sun = SunOf(series, inputs.twilight);
-    almanac.moon = MoonOf(series, inputs.localMidnight);
+    const Sampled sun = series.Sun();
+    const SunLevel astronomical = SunLevelOf(sun, kAstronomicalTwilightAltitude);
+    const SunLevel twilight = SunLevelOf(sun, inputs.twilight);
+    const auto [lowest, highest] = std::ranges::minmax(sun.values);
+    almanac.sun = {SunLevelOf(sun, kSunsetAltitude).passage,
+                   SunLevelOf(sun, kCivilTwilightAltitude).passage,
+                   SunLevelOf(sun, kNauticalTwilightAltitude).passage,
+                   astronomical.passage,
+                   twilight.passage,
+                   lowest,
+                   highest};
+    almanac.dark = twilight.below;
+    almanac.moon = MoonOf(series, inputs.localMidnight, astronomical.below);
     almanac.target = TargetOf(inputs, series, almanac.dark);
     return almanac;
 }

@@ -44,12 +44,17 @@ std::optional<double> LastCrossing(const std::vector<Crossing>& crossings, bool 
 
 Intervals WhereOnSide(const Sampled& quantity, double level, bool above)
 {
+    return WhereOnSide(quantity, level, above, FindCrossings(quantity, level));
+}
+
+Intervals WhereOnSide(const Sampled& quantity, double level, bool above, const std::vector<Crossing>& crossings)
+{
     Intervals intervals;
     std::optional<double> from;
     if ((quantity.values.front() >= level) == above) {
         from = quantity.hours.front();
     }
-    for (const Crossing& crossing : FindCrossings(quantity, level)) {
+    for (const Crossing& crossing : crossings) {
         if (crossing.upward == above) {
             from = crossing.hours;
         } else if (from) {

@@ -42,8 +42,10 @@ std::optional<double> FirstCrossing(const std::vector<Crossing>& crossings, bool
 std::optional<double> LastCrossing(const std::vector<Crossing>& crossings, bool upward);
 
 // The stretches from the first sample to the last in which the quantity is
-// at or above the level (above = true) or below it.
+// at or above the level (above = true) or below it, from its crossings of
+// the level.
 Intervals WhereOnSide(const Sampled& quantity, double level, bool above);
+Intervals WhereOnSide(const Sampled& quantity, double level, bool above, const std::vector<Crossing>& crossings);
 
 // The stretches common to both.
 Intervals Intersection(const Intervals& a, const Intervals& b);

@@ -6,25 +6,10 @@
 
 #include "numbers/packed.h"
 #include "night/track.h"
-#include "pass/pass.h"
+#include "after_pass.h"
 
 namespace orvexal {
 namespace {
-
-// After a pass over the designed fields (site 122.50514 W, 53.45289 N, zone 8;
-// target 11.11111, 22.22222, 2000) on 2026.1204 at 22h, some typed over.
-NightInputs InputsAfterPass(const std::map<Field, std::string>& typed)
-{
-    FieldTable fields;
-    fields.SetText(Field::Date, "2026.1204");
-    fields.SetText(Field::Time, "22");
-    for (const auto& [field, text] : typed) {
-        fields.SetText(field, text);
-    }
-    SunPlace sun;
-    EXPECT_FALSE(CalculatePass(fields, ConstellationTables{}, sun, SystemUtcTime));
-    return ReadNightInputs(fields);
-}
 
 NightTrack AfterPass(const std::map<Field, std::string>& typed, double step = kNightStepMinutes)
 {
