@@ -118,7 +118,7 @@ MoonAlmanac MoonOf(const NightSeries& series, double localMidnight, const Interv
     MoonAlmanac almanac;
     almanac.rise = FirstCrossing(crossings, true);
     almanac.set = FirstCrossing(crossings, false);
-    almanac.aboveAtMidnight = moon.at(NightHoursOf(localMidnight, localMidnight)) >= 0;
+    almanac.aboveAtMidnight = moon.at(kMidnightHours) >= 0;
     almanac.illuminatedFraction = MoonIlluminatedFraction(localMidnight);
     almanac.waxing = MoonIlluminatedFraction(localMidnight + kPhaseSpanDays)
                      > MoonIlluminatedFraction(localMidnight - kPhaseSpanDays);

@@ -48,9 +48,11 @@ NightInputs ReadNightInputs(const FieldTexts& fields);
 double NightHoursOf(double localMidnight, double jd);
 double JdOfNightHours(double localMidnight, double hours);
 
-// The night from local noon to the next local noon, in the night's hours.
+// The night from local noon to the next local noon, and its midnight, in
+// the night's hours.
 constexpr double kNightStartHours = 12;
 constexpr double kNightEndHours = 36;
+constexpr double kMidnightHours = 24;
 
 // The target referred to the mean equator and equinox of the date (the
 // Julian epoch of the observation), as the Moon's place is referred to
