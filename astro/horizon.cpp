@@ -144,6 +144,18 @@ struct HorizonValues : HorizonSink {
 
 }  // namespace
 
+double TrueAltitudeOfApparent(double apparentDeg)
+{
+    constexpr int kHalvings = 60;  // from 180 degrees to far below a double's step at 90
+    double low = -90;
+    double high = 90;
+    for (int i = 0; i < kHalvings; ++i) {
+        const double h = (low + high) / 2;
+        (ApparentAltitude((90 - h) / kDegreesPerRadian, h) >= apparentDeg ? high : low) = h;
+    }
+    return high;
+}
+
 HorizonPlace HorizonPlaceOf(double lstHours, EquatorialPlace place, double latitudeDeg)
 {
     HorizonValues values;

@@ -40,4 +40,11 @@ struct HorizonPlace {
 // in degrees.
 HorizonPlace HorizonPlaceOf(double lstHours, EquatorialPlace place, double latitudeDeg);
 
+// The true altitude, degrees, at which the same rules give a target the
+// apparent altitude a: the least true altitude whose apparent altitude is
+// at least a (the apparent altitude never falls as the true one rises, and
+// jumps by the refraction where a target comes into sight). 0 gives about
+// -0.57: a target that far below the horizon is refracted onto it.
+double TrueAltitudeOfApparent(double apparentDeg);
+
 }  // namespace orvexal

@@ -12,7 +12,6 @@ constexpr double kGmstA0 = 6.697374558;        // GMST at 0h UT at the epoch, ho
 constexpr double kGmstA1 = 2400.051336907;     // hours per Julian century
 constexpr double kGmstA2 = 2.5862e-5;          // hours per century squared
 constexpr double kGmstA3 = 1.72e-9;            // hours per century cubed (subtracted)
-constexpr double kSiderealRate = 1.00273790934;  // sidereal hours per UT hour
 
 }  // namespace
 
@@ -45,7 +44,7 @@ SiderealDay SiderealDayOf(double jd, const SiderealDay& known)
 float LocalSiderealTime(const SiderealDay& day, double jd, double longitudeHours)
 {
     const double ut = (jd - day.start) * kHoursPerDay;
-    double gst = ut * kSiderealRate + day.gmstAtStart;
+    double gst = ut * kSiderealHoursPerHour + day.gmstAtStart;
     if (gst > kHoursPerDay) {
         gst = WrapToPeriod(gst, kHoursPerDay);
         if (gst == 0) {

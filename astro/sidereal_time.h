@@ -6,6 +6,10 @@
 
 namespace orvexal {
 
+// Sidereal hours per hour of universal time, as the mean sidereal time of
+// the pass carries it.
+constexpr double kSiderealHoursPerHour = 1.00273790934;
+
 // Local mean sidereal time in hours for a JD (universal time) and a longitude
 // in decimal degrees, positive to the west. The result is rounded to single
 // precision as the last step. Within +-180 degrees of longitude it lies in

@@ -11,6 +11,7 @@
 #include "astro/sidereal_time.h"
 #include "night/crossings.h"
 #include "night/sky.h"
+#include "night/target_path.h"
 #include "numbers/units.h"
 
 namespace orvexal {
@@ -35,8 +36,6 @@ public:
             hours_.push_back(NightHoursOf(sky.localMidnight, s.jd));
             sun_.push_back(s.sunAltitude);
             moon_.push_back(s.moonAltitude - s.moonHorizon);
-            target_.push_back(TargetAt(s.lstHours).altitude);
-            hourAngle_.push_back(SineOfHourAngle(s.lstHours));
             moonDistance_.push_back(MoonDistance(s));
         }
     }
@@ -54,19 +53,6 @@ public:
                     const SkyInstant s = SkyInstantAt(Jd(h), inputs_.site);
                     return s.moonAltitude - s.moonHorizon;
                 }};
-    }
-
-    // The target's apparent altitude by the pass's rules, degrees.
-    Sampled Target() const
-    {
-        return {hours_, target_, [this](double h) { return TargetAt(Lst(h)).altitude; }};
-    }
-
-    // The sine of the target's hour angle: it rises through 0 at the upper
-    // culmination and falls through it at the lower one.
-    Sampled HourAngle() const
-    {
-        return {hours_, hourAngle_, [this](double h) { return SineOfHourAngle(Lst(h)); }};
     }
 
     double TargetAltitude(double h) const { return TargetAt(Lst(h)).altitude; }
@@ -87,15 +73,13 @@ private:
         return HorizonPlaceOf(lstHours, inputs_.target, inputs_.site.latitudeNorthDeg);
     }
 
-    double SineOfHourAngle(double lstHours) const { return std::sin(TargetAt(lstHours).hourAngle * kRadiansPerDegree); }
-
     double MoonDistance(const SkyInstant& s) const { return AngularDistance(s.moon, targetOfDate_) / kRadiansPerDegree; }
 
 
     const NightInputs& inputs_;
     const NightSky& sky_;
     EquatorialPlace targetOfDate_;
-    std::vector<double> hours_, sun_, moon_, target_, hourAngle_, moonDistance_;
+    std::vector<double> hours_, sun_, moon_, moonDistance_;
 };
 
 // The Sun's passages of one altitude, and the stretches it spends below it.
@@ -125,18 +109,6 @@ MoonAlmanac MoonOf(const NightSeries& series, double localMidnight, const Interv
     almanac.darkHoursWithoutMoon =
         TotalHours(Intersection(astronomicalNight, WhereOnSide(moon, 0, false, crossings)));
     return almanac;
-}
-
-TargetPath PathOf(const NightInputs& inputs)
-{
-    const double raHours = inputs.target.rightAscension / kRadiansPerDegree / kDegreesPerHour;
-    const auto altitudeAt = [&inputs](double lstHours) {
-        return HorizonPlaceOf(lstHours, inputs.target, inputs.site.latitudeNorthDeg).altitude;
-    };
-    if (altitudeAt(raHours) < 0) {
-        return TargetPath::NeverRises;
-    }
-    return altitudeAt(raHours + kHoursPerDay / 2) >= 0 ? TargetPath::NeverSets : TargetPath::RisesAndSets;
 }
 
 // The highest point of each stretch is its culmination when it holds one,
@@ -218,20 +190,30 @@ void FindMoonLeast(const NightSeries& series, const Intervals& window, TargetAlm
     consider(at, least, holding);
 }
 
+std::optional<double> First(const std::vector<double>& hours)
+{
+    return hours.empty() ? std::nullopt : std::optional(hours.front());
+}
+
 TargetAlmanac TargetOf(const NightInputs& inputs, const NightSeries& series, const Intervals& dark)
 {
-    const Sampled altitude = series.Target();
-    const std::vector<Crossing> horizon = FindCrossings(altitude, 0);
+    const SiderealClock clock(inputs.localMidnight, inputs.site.longitudeWestDeg);
+    const TargetTurn turn(inputs.target, inputs.site.latitudeNorthDeg);
+    const double horizon = TrueAltitudeOfApparent(0);
+    const AltitudePassage up = PassageAbove(clock, turn, horizon);
     TargetAlmanac target;
-    target.path = PathOf(inputs);
-    target.rise = FirstCrossing(horizon, true);
-    target.set = FirstCrossing(horizon, false);
-    target.transit = FirstCrossing(FindCrossings(series.HourAngle(), 0), true);
-    const double raHours = inputs.target.rightAscension / kRadiansPerDegree / kDegreesPerHour;
-    target.transitAltitude = HorizonPlaceOf(raHours, inputs.target, inputs.site.latitudeNorthDeg).altitude;
+    target.path = turn.HalfArc(horizon) == 0                   ? TargetPath::NeverRises
+                  : turn.HalfArc(horizon) == kHoursPerDay / 2 ? TargetPath::NeverSets
+                                                               : TargetPath::RisesAndSets;
+    target.rise = First(up.up);
+    target.set = First(up.down);
+    target.transit = First(Culminations(clock, turn));
+    target.transitAltitude =
+        HorizonPlaceOf(turn.RightAscensionHours(), inputs.target, inputs.site.latitudeNorthDeg).altitude;
     const Intervals window = dark.empty() ? Intervals{{kNightStartHours, kNightEndHours}} : dark;
     FindHighest(series, window, target);
-    target.hoursHighInDark = TotalHours(Intersection(WhereOnSide(altitude, kHighAltitude, true), dark));
+    target.hoursHighInDark =
+        TotalHours(Intersection(PassageAbove(clock, turn, TrueAltitudeOfApparent(kHighAltitude)).above, dark));
     FindMoonLeast(series, window, target);
     return target;
 }

@@ -49,10 +49,16 @@ Intervals WhereOnSide(const Sampled& quantity, double level, bool above)
 
 Intervals WhereOnSide(const Sampled& quantity, double level, bool above, const std::vector<Crossing>& crossings)
 {
+    return StretchesOnSide((quantity.values.front() >= level) == above, crossings, above,
+                           {quantity.hours.front(), quantity.hours.back()});
+}
+
+Intervals StretchesOnSide(bool onSideAtStart, const std::vector<Crossing>& crossings, bool above, Interval span)
+{
     Intervals intervals;
     std::optional<double> from;
-    if ((quantity.values.front() >= level) == above) {
-        from = quantity.hours.front();
+    if (onSideAtStart) {
+        from = span.from;
     }
     for (const Crossing& crossing : crossings) {
         if (crossing.upward == above) {
@@ -63,7 +69,7 @@ Intervals WhereOnSide(const Sampled& quantity, double level, bool above, const s
         }
     }
     if (from) {
-        intervals.push_back({*from, quantity.hours.back()});
+        intervals.push_back({*from, span.to});
     }
     return intervals;
 }

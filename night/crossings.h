@@ -47,6 +47,10 @@ std::optional<double> LastCrossing(const std::vector<Crossing>& crossings, bool 
 Intervals WhereOnSide(const Sampled& quantity, double level, bool above);
 Intervals WhereOnSide(const Sampled& quantity, double level, bool above, const std::vector<Crossing>& crossings);
 
+// The same from crossings in time order within a span: onSideAtStart tells
+// whether the span begins on the side asked for.
+Intervals StretchesOnSide(bool onSideAtStart, const std::vector<Crossing>& crossings, bool above, Interval span);
+
 // The stretches common to both.
 Intervals Intersection(const Intervals& a, const Intervals& b);
 
