@@ -44,6 +44,14 @@ constexpr double kAstronomicalTwilightAltitude = -18;
 // The altitude above which a target counts as high, degrees (air mass 2).
 constexpr double kHighAltitude = 30;
 
+// What makes a target observable: the dark time (the Sun below the
+// twilight altitude typed), an apparent altitude at or above altitudeDeg,
+// and the Moon at least moonDistanceDeg away (0: the Moon is not asked).
+struct TargetLimits {
+    double altitudeDeg = kHighAltitude;
+    double moonDistanceDeg = 0;
+};
+
 // A stretch of the night, local hours, from <= to.
 struct Interval {
     double from = 0;
@@ -90,9 +98,9 @@ struct TargetAlmanac {
     std::optional<double> set;
     std::optional<double> transit;  // the upper culmination in the night
     double transitAltitude = 0;     // apparent altitude at the upper culmination, degrees
-    double highestAltitude = 0;     // apparent, degrees, and when: within the dark time,
-    double highestAt = 0;           // or the whole night when it has none
-    double hoursHighInDark = 0;     // at or above kHighAltitude within the dark time
+    Intervals windows;              // observable, by the limits (the almanac's: 30 deg, no Moon)
+    double highestAltitude = 0;     // apparent, degrees, and when: the highest in the windows,
+    double highestAt = 0;           // else in the dark time, else in the whole night
     double moonLeastDistance = 0;   // degrees, and when: within the dark time, or the
     double moonLeastAt = 0;         // whole night when it has none
 };

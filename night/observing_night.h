@@ -1,0 +1,58 @@
+// One observing night at one site, worked out once for any number of
+// targets: the Sun's and the Moon's almanac, the dark time, the pass's
+// sidereal clock and the Moon's direction at every sample of the night.
+// Each target then costs a few closed-form hour angles (night/target_path.h)
+// and one pass over the samples for its distance from the Moon.
+//
+// The Moon's direction between samples is interpolated: its topocentric
+// place moves less than 0.3 degree in a 10-minute step, and the chord
+// between two unit vectors, normalised, lies within 0.5" of the arc.
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include "night/almanac.h"
+#include "night/sky.h"
+#include "night/target_path.h"
+
+namespace orvexal {
+
+class ObservingNight {
+public:
+    // The night around a local midnight (JD, universal time), with dusk and
+    // dawn at the Sun's altitude twilightDeg.
+    ObservingNight(Observer site, double localMidnight, double twilightDeg);
+
+    const SunAlmanac& Sun() const { return sun_; }
+    const MoonAlmanac& Moon() const { return moon_; }
+    const Intervals& Dark() const { return dark_; }
+    const SiderealClock& Clock() const { return clock_; }
+    double LocalMidnight() const { return localMidnight_; }
+
+    // A target whose altitude follows altitudePlace (radians, the place the
+    // pass computes the altitude of) and whose distance from the Moon
+    // follows placeOfDate (the mean equator and equinox of the date).
+    TargetAlmanac Target(EquatorialPlace altitudePlace, EquatorialPlace placeOfDate,
+                         const TargetLimits& limits = {}) const;
+
+    // The Moon's distance from a place of date at a night hour, degrees,
+    // from the Moon's interpolated direction.
+    double MoonDistance(EquatorialPlace placeOfDate, double nightHours) const;
+
+private:
+    using Direction = std::array<double, 3>;  // a unit vector, equatorial
+
+    Direction MoonDirectionAt(double nightHours) const;
+
+    Observer site_;
+    double localMidnight_;
+    SiderealClock clock_;
+    SunAlmanac sun_;
+    MoonAlmanac moon_;
+    Intervals dark_;
+    std::vector<double> hours_;       // the samples' night hours
+    std::vector<Direction> moonAt_;   // the Moon's direction at each sample
+};
+
+}  // namespace orvexal
