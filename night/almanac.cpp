@@ -22,7 +22,7 @@ Almanac ComputeAlmanac(const NightInputs& inputs)
     almanac.dark = night.Dark();
     almanac.sun = night.Sun();
     almanac.moon = night.Moon();
-    almanac.target = night.Target(inputs.target, TargetOfDate(inputs));
+    almanac.target = night.Target(inputs.target, TargetOfDate(inputs), ObservingNight::ThresholdsOf({}));
     return almanac;
 }
 

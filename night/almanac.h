@@ -30,6 +30,7 @@
 #include <optional>
 #include <vector>
 
+#include "astro/horizon.h"
 #include "night/inputs.h"
 
 namespace orvexal {
@@ -99,8 +100,8 @@ struct TargetAlmanac {
     std::optional<double> transit;  // the upper culmination in the night
     double transitAltitude = 0;     // apparent altitude at the upper culmination, degrees
     Intervals windows;              // observable, by the limits (the almanac's: 30 deg, no Moon)
-    double highestAltitude = 0;     // apparent, degrees, and when: the highest in the windows,
-    double highestAt = 0;           // else in the dark time, else in the whole night
+    double highestAt = 0;           // the highest point in the windows, else in the dark time,
+    HorizonPlace highest;           // else in the whole night: when, and the pass's values then
     double moonLeastDistance = 0;   // degrees, and when: within the dark time, or the
     double moonLeastAt = 0;         // whole night when it has none
 };

@@ -47,26 +47,6 @@ SunLevel SunLevelOf(const Sampled& sun, double altitude)
             WhereOnSide(sun, altitude, false, crossings)};
 }
 
-std::optional<double> First(const std::vector<double>& hours)
-{
-    return hours.empty() ? std::nullopt : std::optional(hours.front());
-}
-
-// Where a quantity known at the samples is at most a level, the crossings
-// placed by linear interpolation between samples.
-Intervals WhereAtMost(const std::vector<double>& hours, const std::vector<double>& values, double level)
-{
-    std::vector<Crossing> crossings;
-    for (std::size_t i = 1; i < values.size(); ++i) {
-        const bool before = values[i - 1] <= level;
-        if (before != (values[i] <= level)) {
-            const double f = (level - values[i - 1]) / (values[i] - values[i - 1]);
-            crossings.push_back({hours[i - 1] + f * (hours[i] - hours[i - 1]), !before});
-        }
-    }
-    return StretchesOnSide(values.front() <= level, crossings, true, {hours.front(), hours.back()});
-}
-
 bool Within(const Intervals& intervals, double h)
 {
     return std::ranges::any_of(intervals, [h](const Interval& i) { return h >= i.from && h <= i.to; });
@@ -104,6 +84,19 @@ ObservingNight::ObservingNight(Observer site, double localMidnight, double twili
             lowest,
             highest};
     dark_ = twilight.below;
+    darkOrNight_ = dark_.empty() ? Intervals{{kNightStartHours, kNightEndHours}} : dark_;
+    for (const Interval& part : darkOrNight_) {
+        const auto first = std::ranges::lower_bound(hours_, part.from);
+        const auto last = std::ranges::upper_bound(hours_, part.to);
+        if (first < last) {
+            darkSamples_.emplace_back(first - hours_.begin(), last - hours_.begin() - 1);
+        }
+    }
+    if (darkSamples_.empty()) {  // a stretch of dark shorter than a step between samples
+        const auto next = std::ranges::lower_bound(hours_, darkOrNight_.front().from) - hours_.begin();
+        const auto i = static_cast<std::size_t>(std::min<std::ptrdiff_t>(next, std::ssize(hours_) - 1));
+        darkSamples_.emplace_back(i, i);
+    }
 
     const std::vector<Crossing> moonCrossings = FindCrossings(moon, 0);
     moon_.rise = FirstCrossing(moonCrossings, true);
@@ -137,49 +130,67 @@ double ObservingNight::MoonDistance(EquatorialPlace placeOfDate, double nightHou
     return AngleOfCosine(Dot(MoonDirectionAt(nightHours), DirectionOf(placeOfDate)));
 }
 
+ObservingNight::Thresholds ObservingNight::ThresholdsOf(const TargetLimits& limits)
+{
+    return {TrueAltitudeOfApparent(0), TrueAltitudeOfApparent(limits.altitudeDeg),
+            limits.moonDistanceDeg > 0 ? std::cos(limits.moonDistanceDeg * kRadiansPerDegree) : 1};
+}
+
 TargetAlmanac ObservingNight::Target(EquatorialPlace altitudePlace, EquatorialPlace placeOfDate,
-                                     const TargetLimits& limits) const
+                                     const Thresholds& thresholds) const
 {
     const double latitude = site_.latitudeNorthDeg;
     const TargetTurn turn(altitudePlace, latitude);
-    const double horizon = TrueAltitudeOfApparent(0);
-    const AltitudePassage up = PassageAbove(clock_, turn, horizon);
+    const AltitudePassage up = PassageAbove(clock_, turn, thresholds.horizonDeg);
+    const double arc = turn.HalfArc(thresholds.horizonDeg);
+    const NightHours culminations = Culminations(clock_, turn);
     TargetAlmanac target;
-    const double arc = turn.HalfArc(horizon);
     target.path = arc == 0 ? TargetPath::NeverRises
                   : arc == kHoursPerDay / 2 ? TargetPath::NeverSets
                                              : TargetPath::RisesAndSets;
-    target.rise = First(up.up);
-    target.set = First(up.down);
-    const std::vector<double> culminations = Culminations(clock_, turn);
-    target.transit = First(culminations);
+    target.rise = up.up.First();
+    target.set = up.down.First();
+    target.transit = culminations.First();
     target.transitAltitude = HorizonPlaceOf(turn.RightAscensionHours(), altitudePlace, latitude).altitude;
 
-    // The cosine of the Moon's distance at each sample.
     const Direction toward = DirectionOf(placeOfDate);
-    std::vector<double> moonCosine;
-    moonCosine.reserve(moonAt_.size());
-    for (const Direction& moon : moonAt_) {
-        moonCosine.push_back(Dot(moon, toward));
+    target.windows = Intersection(dark_, PassageAbove(clock_, turn, thresholds.altitudeDeg).above);
+    if (thresholds.moonCosine < 1) {
+        target.windows = Intersection(target.windows, WhereMoonAtLeast(toward, thresholds.moonCosine));
     }
+    FindHighest(turn, culminations, target.windows.empty() ? darkOrNight_ : target.windows, target);
+    target.highest = HorizonPlaceOf(clock_.LstHours(target.highestAt), altitudePlace, latitude);
+    FindMoonNearest(toward, target);
+    return target;
+}
 
-    target.windows = Intersection(dark_, PassageAbove(clock_, turn, TrueAltitudeOfApparent(limits.altitudeDeg)).above);
-    if (limits.moonDistanceDeg > 0) {
-        target.windows = Intersection(
-            target.windows, WhereAtMost(hours_, moonCosine, std::cos(limits.moonDistanceDeg * kRadiansPerDegree)));
+// Where the Moon is at least a distance away (its cosine at most c), the
+// crossings placed by linear interpolation of the cosine between samples.
+Intervals ObservingNight::WhereMoonAtLeast(const Direction& toward, double c) const
+{
+    std::vector<Crossing> crossings;
+    double before = Dot(moonAt_.front(), toward);
+    for (std::size_t i = 1; i < moonAt_.size(); ++i) {
+        const double now = Dot(moonAt_[i], toward);
+        if ((before <= c) != (now <= c)) {
+            const double f = (c - before) / (now - before);
+            crossings.push_back({hours_[i - 1] + f * (hours_[i] - hours_[i - 1]), before > c});
+        }
+        before = now;
     }
+    return StretchesOnSide(Dot(moonAt_.front(), toward) <= c, crossings, true, {hours_.front(), hours_.back()});
+}
 
-    const Intervals night{{kNightStartHours, kNightEndHours}};
-    const Intervals& dark = dark_.empty() ? night : dark_;
-
-    // The highest point of each stretch is a culmination within it or one
-    // of its ends: the altitude falls either side of the meridian.
-    const Intervals& searched = target.windows.empty() ? dark : target.windows;
-    target.highestAltitude = -std::numeric_limits<double>::infinity();
+// The highest point of each stretch is a culmination within it or one of
+// its ends: the altitude falls either side of the meridian. The true
+// altitudes are compared, which the refraction does not reorder.
+void ObservingNight::FindHighest(const TargetTurn& turn, const NightHours& culminations, const Intervals& searched,
+                                 TargetAlmanac& target) const
+{
+    double highest = -2;  // below any sine
     const auto consider = [&](double h) {
-        if (const double a = HorizonPlaceOf(clock_.LstHours(h), altitudePlace, latitude).altitude;
-            a > target.highestAltitude) {
-            target.highestAltitude = a;
+        if (const double s = turn.SineOfAltitude(clock_.LstHours(h)); s > highest) {
+            highest = s;
             target.highestAt = h;
         }
     };
@@ -192,41 +203,43 @@ TargetAlmanac ObservingNight::Target(EquatorialPlace altitudePlace, EquatorialPl
             }
         }
     }
+}
 
-    // The Moon nearest: the nearest sample in the dark time, then the
-    // vertex of the parabola through it and its neighbours, or an end of a
-    // stretch of the dark time.
+// The Moon nearest in the dark time (the whole night when it has none): the
+// nearest sample, then the vertex of the parabola through it and its
+// neighbours, or an end of a stretch.
+void ObservingNight::FindMoonNearest(const Direction& toward, TargetAlmanac& target) const
+{
+    std::size_t best = darkSamples_.front().first;
+    for (const auto& [first, last] : darkSamples_) {
+        for (std::size_t i = first; i <= last; ++i) {
+            if (Dot(moonAt_[i], toward) > Dot(moonAt_[best], toward)) {
+                best = i;
+            }
+        }
+    }
     target.moonLeastDistance = std::numeric_limits<double>::infinity();
     const auto nearer = [&](double h) {
-        if (const double d = MoonDistance(placeOfDate, h); d < target.moonLeastDistance) {
+        if (const double d = AngleOfCosine(Dot(MoonDirectionAt(h), toward)); d < target.moonLeastDistance) {
             target.moonLeastDistance = d;
             target.moonLeastAt = h;
         }
     };
-    std::optional<std::size_t> best;
-    for (std::size_t i = 0; i < hours_.size(); ++i) {
-        if (Within(dark, hours_[i]) && (!best || moonCosine[i] > moonCosine[*best])) {
-            best = i;
-        }
-    }
-    if (best && *best > 0 && *best + 1 < hours_.size()) {
-        const double a = moonCosine[*best - 1];
-        const double b = moonCosine[*best];
-        const double c = moonCosine[*best + 1];
+    nearer(hours_[best]);
+    if (best > 0 && best + 1 < hours_.size()) {
+        const double a = Dot(moonAt_[best - 1], toward);
+        const double b = Dot(moonAt_[best], toward);
+        const double c = Dot(moonAt_[best + 1], toward);
         const double offset = (a - c) / (2 * (a - 2 * b + c));  // in steps, within +-0.5
-        const double h = hours_[*best] + (std::isfinite(offset) ? offset : 0) * (hours_[*best + 1] - hours_[*best]);
-        if (Within(dark, h)) {
+        const double h = hours_[best] + offset * (hours_[best + 1] - hours_[best]);
+        if (std::isfinite(h) && Within(darkOrNight_, h)) {
             nearer(h);
         }
     }
-    if (best) {
-        nearer(hours_[*best]);
-    }
-    for (const Interval& part : dark) {
+    for (const Interval& part : darkOrNight_) {
         nearer(part.from);
         nearer(part.to);
     }
-    return target;
 }
 
 }  // namespace orvexal

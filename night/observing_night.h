@@ -30,11 +30,20 @@ public:
     const SiderealClock& Clock() const { return clock_; }
     double LocalMidnight() const { return localMidnight_; }
 
+    // The limits as the target's way across the sky meets them: true
+    // altitudes and the cosine of the least distance from the Moon.
+    struct Thresholds {
+        double horizonDeg;   // true altitude at which a target comes into sight
+        double altitudeDeg;  // true altitude of the altitude limit
+        double moonCosine;   // above it the Moon is too near (1: not asked)
+    };
+    static Thresholds ThresholdsOf(const TargetLimits& limits);
+
     // A target whose altitude follows altitudePlace (radians, the place the
     // pass computes the altitude of) and whose distance from the Moon
     // follows placeOfDate (the mean equator and equinox of the date).
     TargetAlmanac Target(EquatorialPlace altitudePlace, EquatorialPlace placeOfDate,
-                         const TargetLimits& limits = {}) const;
+                         const Thresholds& thresholds) const;
 
     // The Moon's distance from a place of date at a night hour, degrees,
     // from the Moon's interpolated direction.
@@ -44,6 +53,10 @@ private:
     using Direction = std::array<double, 3>;  // a unit vector, equatorial
 
     Direction MoonDirectionAt(double nightHours) const;
+    Intervals WhereMoonAtLeast(const Direction& toward, double cosine) const;
+    void FindHighest(const TargetTurn& turn, const NightHours& culminations, const Intervals& searched,
+                     TargetAlmanac& target) const;
+    void FindMoonNearest(const Direction& toward, TargetAlmanac& target) const;
 
     Observer site_;
     double localMidnight_;
@@ -51,6 +64,8 @@ private:
     SunAlmanac sun_;
     MoonAlmanac moon_;
     Intervals dark_;
+    Intervals darkOrNight_;           // the dark time, or the whole night when it has none
+    std::vector<std::pair<std::size_t, std::size_t>> darkSamples_;  // the first and last sample in each stretch
     std::vector<double> hours_;       // the samples' night hours
     std::vector<Direction> moonAt_;   // the Moon's direction at each sample
 };

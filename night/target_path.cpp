@@ -43,21 +43,28 @@ double SiderealClock::LstHours(double nightHours) const
 // it reads lst after ((lst + longitude - gmst0) mod 24) / rate hours of
 // universal time, and again a sidereal day later when that is still the
 // same day.
-std::vector<double> SiderealClock::HoursShowing(double lstHours) const
+NightHours SiderealClock::HoursShowing(double lstHours) const
 {
     const double siderealDay = kHoursPerDay / kSiderealHoursPerHour;
-    std::vector<double> hours;
+    NightHours hours;
     for (const SiderealDay& day : days_) {
         for (double ut = Hours24(lstHours + longitudeHours_ - day.gmstAtStart) / kSiderealHoursPerHour;
              ut < kHoursPerDay; ut += siderealDay) {
             const double h = NightHoursOf(localMidnight_, day.start + ut / kHoursPerDay);
             if (h >= kNightStartHours && h < kNightEndHours) {
-                hours.push_back(h);
+                hours.Add(h);
             }
         }
     }
-    std::ranges::sort(hours);
     return hours;
+}
+
+void NightHours::Add(double hours)
+{
+    double* at = std::upper_bound(hours_.data(), hours_.data() + count_, hours);
+    std::copy_backward(at, hours_.data() + count_, hours_.data() + count_ + 1);
+    *at = hours;
+    ++count_;
 }
 
 TargetTurn::TargetTurn(EquatorialPlace place, double latitudeNorthDeg)
@@ -79,6 +86,11 @@ double TargetTurn::HalfArc(double trueAltitudeDeg) const
     return std::acos(cosH) / kRadiansPerDegree / kDegreesPerHour;
 }
 
+double TargetTurn::SineOfAltitude(double lstHours) const
+{
+    return sinProduct_ + cosProduct_ * std::cos((lstHours - raHours_) * kDegreesPerHour * kRadiansPerDegree);
+}
+
 AltitudePassage PassageAbove(const SiderealClock& clock, const TargetTurn& target, double trueAltitudeDeg)
 {
     const double arc = target.HalfArc(trueAltitudeDeg);
@@ -90,6 +102,7 @@ AltitudePassage PassageAbove(const SiderealClock& clock, const TargetTurn& targe
     passage.up = clock.HoursShowing(target.RightAscensionHours() - arc);
     passage.down = clock.HoursShowing(target.RightAscensionHours() + arc);
     std::vector<Crossing> crossings;
+    crossings.reserve(passage.up.end() - passage.up.begin() + (passage.down.end() - passage.down.begin()));
     for (const double h : passage.up) {
         crossings.push_back({h, true});
     }
@@ -103,7 +116,7 @@ AltitudePassage PassageAbove(const SiderealClock& clock, const TargetTurn& targe
     return passage;
 }
 
-std::vector<double> Culminations(const SiderealClock& clock, const TargetTurn& target)
+NightHours Culminations(const SiderealClock& clock, const TargetTurn& target)
 {
     return clock.HoursShowing(target.RightAscensionHours());
 }

@@ -26,6 +26,20 @@
 
 namespace orvexal {
 
+// A few night hours in order, held without allocating.
+class NightHours {
+public:
+    void Add(double hours);
+    const double* begin() const { return hours_.data(); }
+    const double* end() const { return hours_.data() + count_; }
+    bool empty() const { return count_ == 0; }
+    std::optional<double> First() const { return empty() ? std::nullopt : std::optional(hours_[0]); }
+
+private:
+    std::array<double, 6> hours_{};  // twice in each of the three civil days a night touches
+    std::size_t count_ = 0;
+};
+
 // The pass's local mean sidereal time through one observing night, and
 // the night hours at which it reads a given time.
 class SiderealClock {
@@ -38,7 +52,7 @@ public:
     // The night hours from kNightStartHours up to kNightEndHours, in order,
     // at which the sidereal time reads lstHours (once or twice: a sidereal
     // day is 3 min 56 s shorter than a solar one).
-    std::vector<double> HoursShowing(double lstHours) const;
+    NightHours HoursShowing(double lstHours) const;
 
 private:
     double localMidnight_;
@@ -55,6 +69,9 @@ public:
     // comes above it, 12 when it never goes below it.
     double HalfArc(double trueAltitudeDeg) const;
 
+    // The sine of its true altitude at a sidereal time in hours.
+    double SineOfAltitude(double lstHours) const;
+
     double RightAscensionHours() const { return raHours_; }
 
 private:
@@ -68,13 +85,13 @@ private:
 // altitude and goes down through it.
 struct AltitudePassage {
     Intervals above;
-    std::vector<double> up;
-    std::vector<double> down;
+    NightHours up;
+    NightHours down;
 };
 
 AltitudePassage PassageAbove(const SiderealClock& clock, const TargetTurn& target, double trueAltitudeDeg);
 
 // The night hours of its upper culminations in the night.
-std::vector<double> Culminations(const SiderealClock& clock, const TargetTurn& target);
+NightHours Culminations(const SiderealClock& clock, const TargetTurn& target);
 
 }  // namespace orvexal
