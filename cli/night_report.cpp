@@ -120,31 +120,33 @@ std::string MoonLines(const MoonAlmanac& moon)
            + SummaryLine("dark without moon", Hours(moon.darkHoursWithoutMoon) + dark);
 }
 
-std::string RiseAndSetLines(const TargetAlmanac& target)
+// Rise, meridian crossing and set, or whether the target never rises or
+// never sets and its meridian crossing.
+std::string PathLines(const TargetAlmanac& target)
 {
+    const std::string meridian = SummaryLine(
+        "meridian", target.transit ? LocalTime(*target.transit) + ", altitude " + Degrees(target.transitAltitude)
+                                   : "none in the night");
     switch (target.path) {
     case TargetPath::NeverRises:
-        return SummaryLine("target rise, set", "never rises");
+        return SummaryLine("target rise, set", "never rises") + meridian;
     case TargetPath::NeverSets:
-        return SummaryLine("target rise, set", "never sets");
+        return SummaryLine("target rise, set", "never sets") + meridian;
     case TargetPath::RisesAndSets:
         break;
     }
-    return SummaryLine("target rise", At(target.rise)) + SummaryLine("target set", At(target.set));
+    return SummaryLine("target rise", At(target.rise)) + meridian + SummaryLine("target set", At(target.set));
 }
 
 // The highest point and the Moon's least distance lie in the dark time (the
 // Sun below the twilight typed), or anywhere in the night when it has none.
 std::string TargetLines(const NightInputs& inputs, const TargetAlmanac& target)
 {
-    const std::string transit = target.transit
-                                    ? LocalTime(*target.transit) + ", altitude " + Degrees(target.transitAltitude)
-                                    : "none in the night";
     char high[32];
     std::snprintf(high, sizeof high, "above %g deg", kHighAltitude);
     char dark[48];
     std::snprintf(dark, sizeof dark, " in the dark (the Sun below %g deg)", inputs.twilight);
-    return RiseAndSetLines(target) + SummaryLine("meridian", transit)
+    return PathLines(target)
            + SummaryLine("highest", Degrees(target.highestAltitude) + " at " + LocalTime(target.highestAt))
            + SummaryLine(high, Hours(target.hoursHighInDark) + dark)
            + SummaryLine("moon nearest", Degrees(target.moonLeastDistance) + " at " + LocalTime(target.moonLeastAt));
