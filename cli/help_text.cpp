@@ -106,15 +106,16 @@ The night
                        highest point and the Moon's least distance from it
                        (these two over the whole night when it has no dark
                        time); the local mean sidereal time at midnight. Here
-                       the Sun moves through the night, in its apparent place,
-                       so dusk and dawn may differ from the report's by a
-                       minute or two, more at high latitudes. Then one line per
-                       sample, from an hour before dusk to an hour after dawn
-                       (noon to noon when the Sun does not cross the twilight
-                       altitude that night), under a line naming each column
-                       with its unit, in decimal hours and degrees, not packed:
-                       the local clock (HH:MM), the Julian Date, the night's
-                       hours (local hours counted from the midnight before the
+                       the Sun moves through the night in its apparent place,
+                       while the report holds the mean Sun at the instant: dusk
+                       and dawn may differ from the report's by a minute or a
+                       few, more at high latitudes. Then one line per sample,
+                       from an hour before dusk to an hour after dawn (noon to
+                       noon when the Sun does not cross the twilight altitude
+                       that night), under a line naming each column with its
+                       unit, in decimal hours and degrees, not packed: the
+                       local clock (HH:MM), the Julian Date, the night's hours
+                       (local hours counted from the midnight before the
                        evening: 25.5 is 01:30 the next morning), universal
                        time, local sidereal time, the target's hour angle,
                        altitude, azimuth and air mass (as in the report), the
