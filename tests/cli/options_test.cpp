@@ -172,7 +172,7 @@ TEST_F(OrvexalCalcOptions, JsonParsesBackWithEveryFieldByMeaning)
 // The night of 2026 December 4 at the designed site (zone 8, twilight -10)
 // runs from an hour before dusk to an hour after dawn; astropy (the Sun's
 // centre, no refraction) puts dusk at JD 2461379.545474 (17:05:29) and dawn
-// at 30.97972 h (05:58:47): 953.3 minutes, a sample every step and one at
+// at 30.97972 h (06:58:47): 953.3 minutes, a sample every step and one at
 // the end. The second sample is a step after the first.
 TEST_F(OrvexalCalcOptions, NightHasOneLinePerSampleUnderItsHeader)
 {
