@@ -31,8 +31,8 @@ constexpr std::array<FieldMeaning, 27> kMeanings{{
     {Field::GalacticLatitude, "galactic_latitude", "D.MS", true},
     {Field::SunRightAscension, "sun_right_ascension", "H.MS, at the date", true},
     {Field::SunDeclination, "sun_declination", "D.MS, at the date", true},
-    {Field::Dusk, "dusk", "H.MS, local; 24 or more is after midnight; none: no dusk that day", true},
-    {Field::Dawn, "dawn", "H.MS, local; below 0 is before midnight; none: no dawn that day", true},
+    {Field::Dusk, "dusk", "H.MS, local, of the night (noon to noon) holding the instant; 24 or more is after midnight; none: no dusk that night", true},
+    {Field::Dawn, "dawn", "H.MS, local, of the night (noon to noon) holding the instant; below 0 is before midnight; none: no dawn that night", true},
 }};
 
 }  // namespace

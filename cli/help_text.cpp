@@ -68,10 +68,14 @@ The target and twilight
 
 Results. The altitude is apparent (refraction included); the hour angle is
 positive west of the meridian; the azimuth counts from north through east.
-A dusk of 24 or more is after midnight, a dawn below 0 before it; "none":
-the Sun does not cross the twilight altitude that day. When the calculation
-ends on an arithmetic fault, the results it did not reach show "-" and the
-fault and the computation it stopped are told on standard error.
+Dusk and dawn are those of the observing night that holds the instant: a
+night runs from local noon to the next local noon, so an evening east of
+Greenwich gives that evening's dusk and the next morning's dawn. They hold
+the Sun at its place at the instant. A dusk of 24 or more is after
+midnight, a dawn below 0 before it; "none": the Sun does not cross the
+twilight altitude that night. When the calculation ends on an arithmetic
+fault, the results it did not reach show "-" and the fault and the
+computation it stopped are told on standard error.
 
   --json               print one JSON object instead of the report: every
                        input and result by meaning ("julian_date",
@@ -82,26 +86,47 @@ fault and the computation it stopped are told on standard error.
                        "computation" the computation it stopped, or null
 
 The night
-  --night              instead of the report, the night of the calculation,
-                       from an hour before dusk to an hour after dawn (noon
-                       to noon when the Sun does not cross the twilight
-                       altitude that day). First a summary: the site and
-                       the instant, the target at the new epoch, dusk and
-                       dawn, the Moon's lit fraction at the middle of the
-                       night, the target's meridian crossing and its
-                       highest point. Then one line per sample under a line
-                       naming each column with its unit, in decimal hours
-                       and degrees, not packed: the local clock (HH:MM),
-                       the Julian Date, local hours (counted from the
-                       evening's midnight: 25.5 is 01:30 the next morning),
-                       universal time, local sidereal time, the target's
-                       hour angle, altitude, azimuth and air mass (as in
-                       the report), the Sun's altitude, the Moon's altitude
-                       seen from the site and its distance from the target.
+  --night              instead of the report, the observing night of the
+                       calculation, local noon to the next local noon. First a
+                       summary: the site and the instant, the target at the new
+                       epoch, then the night's almanac, each time as the clock
+                       reads it and in the night's hours (below), "none" where
+                       it does not happen that night: sunset; the end of civil
+                       (-6 deg), nautical (-12) and astronomical (-18)
+                       twilight; dusk and dawn at --twilight; the start of
+                       astronomical, nautical and civil twilight; sunrise (at
+                       sunset and sunrise the Sun's upper limb is on the
+                       horizon); moonrise and moonset (or up or below the
+                       horizon all night), the Moon's lit fraction at midnight,
+                       waxing or waning, the dark hours without it (the Sun
+                       below -18 deg, the Moon down); the target's rise and set
+                       (or "never rises", "never sets"), its meridian crossing
+                       and altitude there; in the dark time (the Sun below
+                       --twilight) the hours it stands above 30 deg, its
+                       highest point and the Moon's least distance from it
+                       (these two over the whole night when it has no dark
+                       time); the local mean sidereal time at midnight. Here
+                       the Sun moves through the night in its apparent place,
+                       while the report holds the mean Sun at the instant: dusk
+                       and dawn may differ from the report's by a minute or a
+                       few, more at high latitudes. Then one line per sample,
+                       from an hour before dusk to an hour after dawn (noon to
+                       noon when the Sun does not cross the twilight altitude
+                       that night), under a line naming each column with its
+                       unit, in decimal hours and degrees, not packed: the
+                       local clock (HH:MM), the Julian Date, the night's hours
+                       (local hours counted from the midnight before the
+                       evening: 25.5 is 01:30 the next morning), universal
+                       time, local sidereal time, the target's hour angle,
+                       altitude, azimuth and air mass (as in the report), the
+                       Sun's altitude, the Moon's altitude seen from the site
+                       and its distance from the target.
                        With --json the same as one JSON object: "status",
-                       "computation", "summary" and "samples". After an
-                       arithmetic fault there is no night, only the fault
-                       (--json: "summary" and "samples" null)
+                       "computation", "summary" (keys listed in the README:
+                       times in the night's hours, degrees, null for an event
+                       that does not happen) and "samples". After an arithmetic
+                       fault there is no night, only the fault (--json:
+                       "summary" and "samples" null)
   --step MINUTES       with --night: the time between samples, whole or
                        decimal minutes from 1 second (0.0167) to 120; the
                        last sample falls an hour after dawn  (10)

@@ -3,6 +3,7 @@
 #include "cli/json_report.h"
 #include "cli/json_text.h"
 #include "cli/night_columns.h"
+#include "cli/night_sun_levels.h"
 
 namespace orvexal {
 namespace {
@@ -28,6 +29,64 @@ std::string Member(std::string_view key, const std::string& value)
     return ",\n    " + Quoted(key) + ": " + value;
 }
 
+std::string Flag(bool value)
+{
+    return value ? "true" : "false";
+}
+
+std::string PathName(TargetPath path)
+{
+    switch (path) {
+    case TargetPath::NeverRises:
+        return "never_rises";
+    case TargetPath::NeverSets:
+        return "never_sets";
+    case TargetPath::RisesAndSets:
+        break;
+    }
+    return "rises_and_sets";
+}
+
+// The evening's levels downward, dusk and dawn at the twilight typed, the
+// morning's levels upward, as the text summary lists them.
+std::string SunMembers(const SunAlmanac& sun)
+{
+    std::string evening;
+    std::string morning;
+    for (const SunLevel& level : kSunLevels) {
+        evening += Member(level.duskKey, JsonNumber((sun.*level.passage).dusk, kHourDecimals));
+        morning.insert(0, Member(level.dawnKey, JsonNumber((sun.*level.passage).dawn, kHourDecimals)));
+    }
+    return evening + Member("dusk_local_h", JsonNumber(sun.twilight.dusk, kHourDecimals))
+           + Member("dawn_local_h", JsonNumber(sun.twilight.dawn, kHourDecimals)) + morning;
+}
+
+std::string MoonMembers(const MoonAlmanac& moon)
+{
+    return Member("moonrise_local_h", JsonNumber(moon.rise, kHourDecimals))
+           + Member("moonset_local_h", JsonNumber(moon.set, kHourDecimals))
+           + Member("moon_up_at_midnight", Flag(moon.aboveAtMidnight))
+           + Member("moon_illuminated_fraction", JsonNumber(moon.illuminatedFraction, kFractionDecimals))
+           + Member("moon_waxing", Flag(moon.waxing))
+           + Member("dark_hours_without_moon", JsonNumber(moon.darkHoursWithoutMoon, kHourDecimals));
+}
+
+std::string TargetMembers(const NightTrack& track)
+{
+    const TargetAlmanac& target = track.almanac.target;
+    return Member("target_path", Quoted(PathName(target.path)))
+           + Member("target_rise_local_h", JsonNumber(target.rise, kHourDecimals))
+           + Member("target_transit_local_h", JsonNumber(target.transit, kHourDecimals))
+           + Member("target_transit_alt_deg",
+                    JsonNumber(target.transit ? std::optional(target.transitAltitude) : std::nullopt, kDegreeDecimals))
+           + Member("target_set_local_h", JsonNumber(target.set, kHourDecimals))
+           + Member("meridian_crossing", track.meridianCrossing ? SampleObject(*track.meridianCrossing) : "null")
+           + Member("highest", SampleObject(track.highest))
+           + Member("target_hours_above_30_deg", JsonNumber(target.hoursHighInDark, kHourDecimals))
+           + Member("moon_least_distance_deg", JsonNumber(target.moonLeastDistance, kDegreeDecimals))
+           + Member("moon_least_distance_local_h", JsonNumber(target.moonLeastAt, kHourDecimals));
+}
+
 std::string Summary(const NightInputs& inputs, const NightTrack& track, double stepMinutes)
 {
     const NightLabels& labels = inputs.labels;
@@ -37,11 +96,8 @@ std::string Summary(const NightInputs& inputs, const NightTrack& track, double s
            + Member("target_dec", Quoted(labels.declination))
            + Member("target_epoch", Quoted(labels.epoch))
            + Member("twilight_deg", JsonNumber(inputs.twilight, kDegreeDecimals))
-           + Member("dusk_local_h", JsonNumber(track.almanac.sun.twilight.dusk, kHourDecimals))
-           + Member("dawn_local_h", JsonNumber(track.almanac.sun.twilight.dawn, kHourDecimals))
-           + Member("moon_illuminated_fraction", JsonNumber(track.almanac.moon.illuminatedFraction, kFractionDecimals))
-           + Member("meridian_crossing", track.meridianCrossing ? SampleObject(*track.meridianCrossing) : "null")
-           + Member("highest", SampleObject(track.highest))
+           + SunMembers(track.almanac.sun) + MoonMembers(track.almanac.moon) + TargetMembers(track)
+           + Member("lst_at_midnight_h", JsonNumber(track.almanac.siderealAtMidnight, kHourDecimals))
            + Member("step_min", JsonNumber(stepMinutes, kHourDecimals))
            + Member("sample_count", std::to_string(track.samples.size())) + "\n  }";
 }

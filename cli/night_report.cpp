@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "cli/night_columns.h"
+#include "cli/night_sun_levels.h"
 
 namespace orvexal {
 namespace {
@@ -17,7 +18,7 @@ constexpr long kSecondsPerHour = 3600;
 constexpr long kSecondsPerDay = 86400;
 
 // The summary's values start after the longest caption and two blanks.
-constexpr std::size_t kCaptionWidth = 13;
+constexpr std::size_t kCaptionWidth = 19;
 constexpr const char* kColumnGap = "  ";
 
 // The first column, the local clock: "HH:MM" under "local".
@@ -74,49 +75,103 @@ std::string Degrees(double degrees)
 
 std::string SummaryLine(std::string caption, const std::string& text)
 {
-    caption.resize(kCaptionWidth, ' ');
+    caption.resize(std::max(kCaptionWidth, caption.size() + 2), ' ');
     return caption + text + '\n';
 }
 
-// Where the Sun does not cross the twilight altitude that day the samples
-// run noon to noon.
-std::string TwilightLines(const NightInputs& inputs, const NightTrack& track)
+std::string At(const std::optional<double>& localHours)
 {
-    const auto at = [](const std::optional<double>& localHours) {
-        return localHours ? LocalTime(*localHours) : std::string("none");
-    };
-    char sun[64];
-    std::snprintf(sun, sizeof sun, ", the Sun at %g deg%s", inputs.twilight,
-                  track.almanac.sun.twilight.dusk && track.almanac.sun.twilight.dawn ? "" : "; the samples run noon to noon");
-    return SummaryLine("dusk", at(track.almanac.sun.twilight.dusk) + sun) + SummaryLine("dawn", at(track.almanac.sun.twilight.dawn));
+    return localHours ? LocalTime(*localHours) : std::string("none");
 }
 
-std::string TargetLines(const NightTrack& track)
+std::string Hours(double hours)
 {
-    const NightSample& highest = track.highest;
-    const std::string meridian = track.meridianCrossing
-                                     ? LocalTime(track.meridianCrossing->localHours) + ", altitude "
-                                           + Degrees(track.meridianCrossing->altitude)
-                                     : "none in the night";
-    return SummaryLine("meridian", meridian)
-           + SummaryLine("highest", Degrees(highest.altitude) + " at " + LocalTime(highest.localHours));
+    return Fixed(hours, 0, 2) + " h";
+}
+
+// The evening's levels downward, dusk and dawn at the twilight typed, the
+// morning's levels upward.
+std::string SunLines(const NightInputs& inputs, const SunAlmanac& sun)
+{
+    char typed[32];
+    std::snprintf(typed, sizeof typed, " at %g deg", inputs.twilight);
+    std::string evening;
+    std::string morning;
+    for (const SunLevel& level : kSunLevels) {
+        evening += SummaryLine(std::string(level.duskCaption), At((sun.*level.passage).dusk));
+        morning.insert(0, SummaryLine(std::string(level.dawnCaption), At((sun.*level.passage).dawn)));
+    }
+    return evening + SummaryLine("dusk" + std::string(typed), At(sun.twilight.dusk))
+           + SummaryLine("dawn" + std::string(typed), At(sun.twilight.dawn)) + morning;
+}
+
+std::string MoonLines(const MoonAlmanac& moon)
+{
+    const std::string riseAndSet =
+        moon.rise || moon.set
+            ? SummaryLine("moonrise", At(moon.rise)) + SummaryLine("moonset", At(moon.set))
+            : SummaryLine("moonrise, moonset", moon.aboveAtMidnight ? "up all night" : "below the horizon all night");
+    char phase[48];
+    std::snprintf(phase, sizeof phase, "%.1f %% lit, %s", moon.illuminatedFraction * 100,
+                  moon.waxing ? "waxing" : "waning");
+    char dark[64];
+    std::snprintf(dark, sizeof dark, ", the Sun below %g deg and the Moon down", kAstronomicalTwilightAltitude);
+    return riseAndSet + SummaryLine("moon at midnight", phase)
+           + SummaryLine("dark without moon", Hours(moon.darkHoursWithoutMoon) + dark);
+}
+
+// Rise, meridian crossing and set, or whether the target never rises or
+// never sets and its meridian crossing.
+std::string PathLines(const TargetAlmanac& target)
+{
+    const std::string meridian = SummaryLine(
+        "meridian", target.transit ? LocalTime(*target.transit) + ", altitude " + Degrees(target.transitAltitude)
+                                   : "none in the night");
+    switch (target.path) {
+    case TargetPath::NeverRises:
+        return SummaryLine("target rise, set", "never rises") + meridian;
+    case TargetPath::NeverSets:
+        return SummaryLine("target rise, set", "never sets") + meridian;
+    case TargetPath::RisesAndSets:
+        break;
+    }
+    return SummaryLine("target rise", At(target.rise)) + meridian + SummaryLine("target set", At(target.set));
+}
+
+// The highest point and the Moon's least distance lie in the dark time (the
+// Sun below the twilight typed), or anywhere in the night when it has none.
+std::string TargetLines(const NightInputs& inputs, const TargetAlmanac& target)
+{
+    char high[32];
+    std::snprintf(high, sizeof high, "above %g deg", kHighAltitude);
+    char dark[48];
+    std::snprintf(dark, sizeof dark, " in the dark (the Sun below %g deg)", inputs.twilight);
+    return PathLines(target)
+           + SummaryLine("highest", Degrees(target.highestAltitude) + " at " + LocalTime(target.highestAt))
+           + SummaryLine(high, Hours(target.hoursHighInDark) + dark)
+           + SummaryLine("moon nearest", Degrees(target.moonLeastDistance) + " at " + LocalTime(target.moonLeastAt));
+}
+
+std::string SamplesLine(const NightTrack& track, double stepMinutes)
+{
+    char samples[96];
+    std::snprintf(samples, sizeof samples, "%zu, every %g min from %s to %s", track.samples.size(), stepMinutes,
+                  ClockText(track.samples.front().localHours).c_str(), ClockText(track.samples.back().localHours).c_str());
+    return SummaryLine("samples", samples);
 }
 
 std::string Summary(const NightInputs& inputs, const NightTrack& track, double stepMinutes)
 {
     const NightLabels& labels = inputs.labels;
-    char moon[48];
-    std::snprintf(moon, sizeof moon, "%.0f %% lit (%.3f) at the middle of the night",
-                  track.almanac.moon.illuminatedFraction * 100, track.almanac.moon.illuminatedFraction);
-    char samples[96];
-    std::snprintf(samples, sizeof samples, "%zu, every %g min from %s to %s", track.samples.size(), stepMinutes,
-                  ClockText(track.samples.front().localHours).c_str(), ClockText(track.samples.back().localHours).c_str());
+    const Almanac& almanac = track.almanac;
+    const std::string sidereal =
+        Fixed(almanac.siderealAtMidnight, 0, 4) + " h (" + ClockText(almanac.siderealAtMidnight) + ")";
     return SummaryLine("site", Trimmed(labels.site))
            + SummaryLine("calculation", Trimmed(labels.date) + " " + ClockText(track.observation.localHours, true) + " local")
            + SummaryLine("target", "RA " + Trimmed(labels.rightAscension) + "  Dec " + Trimmed(labels.declination)
                                        + "  (epoch " + Trimmed(labels.epoch) + ")")
-           + TwilightLines(inputs, track) + SummaryLine("moon", moon) + TargetLines(track)
-           + SummaryLine("samples", samples);
+           + SunLines(inputs, almanac.sun) + MoonLines(almanac.moon) + TargetLines(inputs, almanac.target)
+           + SummaryLine("LST at midnight", sidereal) + SamplesLine(track, stepMinutes);
 }
 
 // The clock first, then the columns.

@@ -1,7 +1,8 @@
 // The night of one calculation, for an observer to read: a summary (the
-// calculation, dusk and dawn, the Moon, the target's meridian crossing and
-// its highest point), then the samples in fixed-width columns under a line
-// naming each column with its unit.
+// calculation; the night's almanac: the Sun's, the Moon's and the target's
+// events, the Moon's phase, the dark hours, the local sidereal time at
+// midnight), then the samples in fixed-width columns under a line naming
+// each column with its unit.
 #pragma once
 
 #include <string>
@@ -10,8 +11,9 @@
 
 namespace orvexal {
 
-// Local times show as the clock reads them (HH:MM) and as the track's local
-// hours, counted from the evening's midnight (night/track.h).
+// Local times show as the clock reads them (HH:MM) and as the night's
+// hours, counted from the midnight before the evening (night/inputs.h);
+// "none" where an event does not happen in the night, noon to noon.
 std::string NightText(const NightInputs& inputs, const NightTrack& track, double stepMinutes);
 
 }  // namespace orvexal

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 namespace orvexal {
 namespace {
@@ -168,42 +169,136 @@ TEST_F(OrvexalCalcOptions, JsonParsesBackWithEveryFieldByMeaning)
     }
 }
 
-// The night of 2026 December 4 at the designed site (zone 8) runs from an
-// hour before dusk (17:05:29; astropy: 17:05:29) to an hour after dawn
-// (06:58:47; astropy: 06:58:47), 953.3 minutes: one sample every step and
-// one at the end. The first is at 00:05 UT on December 5 (JD 2461379.5 at
-// 0h), the second a step later.
+// The night of 2026 December 4 at the designed site (zone 8, twilight -10)
+// runs from an hour before dusk to an hour after dawn; astropy (the Sun's
+// centre, no refraction) puts dusk at JD 2461379.545474 (17:05:29) and dawn
+// at 30.97972 h (06:58:47): 953.3 minutes, a sample every step and one at
+// the end. The second sample is a step after the first.
 TEST_F(OrvexalCalcOptions, NightHasOneLinePerSampleUnderItsHeader)
 {
     const std::string header = "local          JD(UT)  local(h)    UT(h)   LST(h)     HA(h)  alt(deg)  az(deg)   "
                                "airmass  sun_alt(deg)  moon_alt(deg)  moon_dist(deg)";
-    const std::tuple<std::string, long, std::string> rows[] = {
-        {"10", 97, "16:15  2461379.510761   16.2583   0.2583"},
-        {"120", 9, "18:05  2461379.587150   18.0916   2.0916"},
-    };
-    for (const auto& [step, samples, second] : rows) {
-        const Ran run = Calc({"--night", "--step", step, "--date", "2026.1204", "--time", "22"});
+    constexpr double kDuskJd = 2461379.545474;
+    constexpr double kDuskHours = 17.09138;
+    const std::pair<double, long> rows[] = {{10, 97}, {120, 9}};
+    for (const auto& [step, samples] : rows) {
+        const Ran run = Calc({"--night", "--step", std::to_string(step), "--date", "2026.1204", "--time", "22"});
         const std::size_t table = run.out.find(header + "\n");
         ASSERT_NE(table, std::string::npos) << run.out;
         const std::string lines = run.out.substr(table + header.size() + 1);
         EXPECT_EQ(std::ranges::count(lines, '\n'), samples) << step;
-        EXPECT_EQ(lines.substr(lines.find('\n') + 1, second.size()), second) << lines;
-        EXPECT_NE(run.out.find("\nsamples      " + std::to_string(samples) + ", every " + step + " min"), std::string::npos);
+        std::istringstream second(lines.substr(lines.find('\n') + 1));
+        std::string clock;
+        double jd = 0;
+        double localHours = 0;
+        second >> clock >> jd >> localHours;
+        EXPECT_NEAR(jd, kDuskJd + (step / 60 - 1) / 24, 2.0 / 86400) << step;
+        EXPECT_NEAR(localHours, kDuskHours + step / 60 - 1, 2.0 / 3600) << step;
     }
 }
 
-// The same night as JSON; after a fault only the status and no night.
+// The rest of a summary line after its caption.
+std::string SummaryText(const std::string& out, const std::string& caption)
+{
+    const std::size_t at = out.find("\n" + caption + "  ");
+    if (at == std::string::npos) {
+        return "(no line " + caption + ")";
+    }
+    const std::size_t from = out.find_first_not_of(' ', at + 1 + caption.size());
+    return out.substr(from, out.find('\n', from) - from);
+}
+
+// The first number of a summary line, or the night's hours beside a clock
+// time that begins it: "01:07 (25.1222 h)".
+double SummaryValue(const std::string& out, const std::string& caption)
+{
+    const std::string text = SummaryText(out, caption);
+    return std::strtod(text.c_str() + (text.find(':') == 2 ? text.find('(') + 1 : 0), nullptr);
+}
+
+// La Palma (17 52 48 W, 28 45 36 N, zone 0), the night of 2024 December 15,
+// twilight -12, the Orion Nebula (J2000 5h35m17s, -5 23' 28"). astropy 5.2:
+// the Sun's and the Moon's centres without refraction (the Moon's upper limb
+// under 34' of refraction), the target's rise at a geometric -34', its
+// culmination, the hours above 30 deg refracted (1010 hPa, 10 C) with the
+// Sun below -12, the Moon's topocentric distance at dusk, the local mean
+// sidereal time at 0h UT on the 16th, and the Moon's phase at midnight
+// (0.99301, less an hour later than an hour before).
+TEST_F(OrvexalCalcOptions, NightSummaryAsAstropyFindsIt)
+{
+    const Ran run = Calc({"--longitude", "17.5248", "--latitude", "28.4536", "--zone", "0", "--date", "2024.1215",
+                          "--time", "22", "--ra", "5.3517", "--dec", "-5.2328", "--new-epoch", "0", "--twilight",
+                          "-12", "--night"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::pair<std::string, double> rows[] = {
+        {"sunset", 18.2750},           {"civil dusk", 18.7081},       {"nautical dusk", 19.1995},
+        {"astronomical dusk", 19.6814}, {"dusk at -12 deg", 19.1995}, {"dawn at -12 deg", 31.0388},
+        {"astronomical dawn", 30.5568}, {"nautical dawn", 31.0388},   {"civil dawn", 31.5304},
+        {"sunrise", 31.9636},          {"moonrise", 18.3480},         {"moonset", 33.2310},
+        {"target rise", 19.2925},      {"meridian", 25.1222},         {"target set", 30.9526},
+        {"above 30 deg", 6.833},       {"moon nearest", 33.988},      {"LST at midnight", 4.4833},
+    };
+    for (const auto& [caption, astropy] : rows) {
+        EXPECT_NEAR(SummaryValue(run.out, caption), astropy, 1.0 / 60) << caption << "\n" << run.out;
+    }
+    EXPECT_EQ(SummaryText(run.out, "moon at midnight"), "99.3 % lit, waning");
+}
+
+// Where an event does not happen in the night. At La Palma a declination of
+// -70 culminates 8.8 deg below the horizon and one of +80 stays 19 deg above
+// it; at Tromso (18 57 E, 69 39 N) astropy finds the Sun between 3.1 and
+// 43.8 deg and the Moon between -48.9 and -8.9 deg through the night of
+// 2024 June 21, and the Sun between -43.7 and -3.0, the Moon between 7.0 and
+// 48.1 deg through that of December 15.
+TEST_F(OrvexalCalcOptions, NightSummaryTellsEventsThatDoNotHappen)
+{
+    const Strings laPalma{"--longitude", "17.5248", "--latitude", "28.4536", "--zone", "0", "--date", "2024.1215",
+                          "--time", "22", "--new-epoch", "0", "--ra", "5.3517", "--night", "--dec"};
+    const Strings tromso{"--longitude", "-18.57", "--latitude", "69.39", "--night", "--time", "23", "--date"};
+    const std::tuple<Strings, Strings, std::string, std::string> rows[] = {
+        {laPalma, {"-70"}, "target rise, set", "never rises"},
+        {laPalma, {"80"}, "target rise, set", "never sets"},
+        {tromso, {"2024.0621", "--zone", "-2"}, "moonrise, moonset", "below the horizon all night"},
+        {tromso, {"2024.0621", "--zone", "-2"}, "civil dusk", "none"},
+        {tromso, {"2024.1215", "--zone", "-1"}, "moonrise, moonset", "up all night"},
+        {tromso, {"2024.1215", "--zone", "-1"}, "sunrise", "none"},
+    };
+    for (const auto& [site, more, caption, text] : rows) {
+        Strings args = site;
+        args.insert(args.end(), more.begin(), more.end());
+        EXPECT_EQ(SummaryText(Calc(args).out, caption), text) << caption;
+    }
+}
+
+// The summary's keys as JSON: the night's hours and degrees are numbers, or
+// null where the event does not happen (the nights above); after a fault
+// only the status and no night.
 TEST_F(OrvexalCalcOptions, NightAsJsonParsesBack)
 {
     const std::string script =
         "import json, sys\n"
         "d = json.load(sys.stdin); s, n = d['summary'], d['samples']\n"
-        "print(d['status'], n and len(n), s and s['sample_count'], n and ','.join(n[0]),\n"
-        "      s and (s['dusk_local_h'], s['dawn_local_h'], abs(s['meridian_crossing']['ha_h']), s['site']), sep='|')\n";
+        "events = ['sunset', 'civil_dusk', 'nautical_dusk', 'astronomical_dusk', 'dusk', 'dawn',\n"
+        "          'astronomical_dawn', 'nautical_dawn', 'civil_dawn', 'sunrise', 'moonrise', 'moonset',\n"
+        "          'target_rise', 'target_transit', 'target_set', 'moon_least_distance']\n"
+        "keys = [e + '_local_h' for e in events] + ['twilight_deg', 'moon_illuminated_fraction',\n"
+        "        'dark_hours_without_moon', 'target_transit_alt_deg', 'target_hours_above_30_deg',\n"
+        "        'moon_least_distance_deg', 'lst_at_midnight_h', 'step_min', 'sample_count']\n"
+        "number = lambda v: type(v) in (int, float)\n"
+        "print(d['status'], n and len(n) == s['sample_count'],\n"
+        "      s and [k for k in keys if k not in s or not (s[k] is None or number(s[k]))],\n"
+        "      s and [k[:-8] for k in keys if k in s and s[k] is None],\n"
+        "      s and (s['moon_up_at_midnight'], s['moon_waxing'], s['target_path'],\n"
+        "             abs(s['meridian_crossing']['ha_h']), number(s['highest']['alt_deg'])), sep='|')\n";
     const std::pair<Strings, std::string> rows[] = {
-        {{"--date", "2026.1204", "--time", "22"},
-         "ok|97|97|jd,local_h,ut_h,lst_h,ha_h,alt_deg,az_deg,airmass,sun_alt_deg,moon_alt_deg,moon_dist_deg|"
-         "(17.0916, 30.9799, 0.0, 'Kestrine Astr. Observatory')\n"},
+        {{"--longitude", "17.5248", "--latitude", "28.4536", "--zone", "0", "--date", "2024.1215", "--time", "22",
+          "--ra", "5.3517", "--dec", "-5.2328", "--new-epoch", "0", "--twilight", "-12"},
+         "ok|True|[]|[]|(True, False, 'rises_and_sets', 0.0, True)\n"},
+        {{"--longitude", "-18.57", "--latitude", "69.39", "--zone", "-2", "--date", "2024.0621", "--time", "23",
+          "--dec", "80"},
+         "ok|True|[]|['sunset', 'civil_dusk', 'nautical_dusk', 'astronomical_dusk', 'dusk', 'dawn', "
+         "'astronomical_dawn', 'nautical_dawn', 'civil_dawn', 'sunrise', 'moonrise', 'moonset', 'target_rise', "
+         "'target_set']|(False, True, 'never_sets', 0.0, True)\n"},
         {{"--epoch", "-" + kHugeEpoch, "--new-epoch", kHugeEpoch}, "overflow|None|None|None|None\n"},
     };
     for (const auto& [args, expected] : rows) {
