@@ -82,7 +82,7 @@ std::string TargetMembers(const NightTrack& track)
            + Member("target_set_local_h", JsonNumber(target.set, kHourDecimals))
            + Member("meridian_crossing", track.meridianCrossing ? SampleObject(*track.meridianCrossing) : "null")
            + Member("highest", SampleObject(track.highest))
-           + Member("target_hours_above_30_deg", JsonNumber(target.hoursHighInDark, kHourDecimals))
+           + Member("target_hours_above_30_deg", JsonNumber(TotalHours(target.windows), kHourDecimals))
            + Member("moon_least_distance_deg", JsonNumber(target.moonLeastDistance, kDegreeDecimals))
            + Member("moon_least_distance_local_h", JsonNumber(target.moonLeastAt, kHourDecimals));
 }

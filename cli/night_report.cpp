@@ -147,8 +147,8 @@ std::string TargetLines(const NightInputs& inputs, const TargetAlmanac& target)
     char dark[48];
     std::snprintf(dark, sizeof dark, " in the dark (the Sun below %g deg)", inputs.twilight);
     return PathLines(target)
-           + SummaryLine("highest", Degrees(target.highestAltitude) + " at " + LocalTime(target.highestAt))
-           + SummaryLine(high, Hours(target.hoursHighInDark) + dark)
+           + SummaryLine("highest", Degrees(target.highest.altitude) + " at " + LocalTime(target.highestAt))
+           + SummaryLine(high, Hours(TotalHours(target.windows)) + dark)
            + SummaryLine("moon nearest", Degrees(target.moonLeastDistance) + " at " + LocalTime(target.moonLeastAt));
 }
 
