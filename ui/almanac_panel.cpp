@@ -83,7 +83,8 @@ private:
     // Draws a text wrapped to the inner width at the current line; gives its height.
     double Wrapped(const QString& text)
     {
-        const double height = plain_.boundingRect(QRectF(inner_.left(), y_, inner_.width(), 0), kWrapped, text).height();
+        const QRectF top(inner_.left(), y_, inner_.width(), 0);
+        const double height = plain_.boundingRect(top, kWrapped, text).height();
         Draw(QRectF(inner_.left(), y_, inner_.width(), height), kWrapped, text);
         return height;
     }

@@ -27,6 +27,9 @@ constexpr double kSwatch = 26;
 constexpr double kLeastPlotWidth = 260;
 constexpr double kLeastPlotHeight = 160;
 
+// The least size of the chart while it shows a message.
+constexpr QSize kMessageSize(420, 300);
+
 // The almanac takes at most this share of the width; beyond it its lines wrap.
 constexpr double kPanelShare = 0.45;
 
@@ -178,7 +181,7 @@ void PaintUpward(QPainter& painter, const QPointF& centre, double length, double
 NightChart::NightChart(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("NightChart"));
-    setMinimumSize(420, 300);
+    setMinimumSize(kMessageSize);
     for (const double airMass : kAirMassTicks) {
         airMassScale_.emplace_back(airMass, AltitudeOfAirMass(airMass));
     }
@@ -199,39 +202,23 @@ void NightChart::SetNight(const NightInputs& inputs, const NightTrack& track)
     night.from = track.samples.front().localHours;
     night.to = track.samples.back().localHours;
     for (const SkyPeriod& period : track.sky) {
-        night.sky.emplace_back(QRectF(period.from, 0, period.to - period.from, kTopAltitude), LookOf(period.sky).colour);
+        const QRectF band(period.from, 0, period.to - period.from, kTopAltitude);
+        night.sky.emplace_back(band, LookOf(period.sky).colour);
     }
     night.target = CurveAbove(track.samples, &NightSample::altitude);
     night.moon = CurveAbove(track.samples, &NightSample::moonAltitude);
-    const Almanac& almanac = track.almanac;
-    for (const auto& [event, rising] : {std::pair{almanac.moon.rise, true}, std::pair{almanac.moon.set, false}}) {
+    const MoonAlmanac& moon = track.almanac.moon;
+    for (const auto& [event, rising] : {std::pair{moon.rise, true}, std::pair{moon.set, false}}) {
         if (event) {
             night.moonEvents.emplace_back(*event, rising);
         }
     }
-    const SunPassage& twilight = almanac.sun.twilight;
-    if (twilight.dusk) {
-        night.markers.push_back({*twilight.dusk, kTwilightColour, Qt::DashLine, tr("dusk %1").arg(ClockText(*twilight.dusk))});
-    }
-    if (twilight.dawn) {
-        night.markers.push_back({*twilight.dawn, kTwilightColour, Qt::DashLine, tr("dawn %1").arg(ClockText(*twilight.dawn))});
-    }
-    const QString twilightAltitude = LimitText(inputs.twilight);
-    night.twilightText = twilight.dusk || twilight.dawn
-                             ? tr("dusk, dawn at %1").arg(twilightAltitude)
-                             : tr("no dusk or dawn at %1: charted noon to noon").arg(twilightAltitude);
-    const double at = track.observation.localHours;
-    night.calculationText = tr("calculation %1").arg(ClockText(at));
-    if (at < night.from || at > night.to) {
-        night.calculationText += tr(", outside the chart");
-    } else {
-        night.markers.push_back({at, kCalculationColour, Qt::SolidLine, night.calculationText});
-    }
+    AddMarkers(night, inputs, track);
     night.local = WholeHours(track.samples, &NightSample::localHours);
     night.universal = WholeHours(track.samples, &NightSample::universalHours);
     night.sidereal = WholeHours(track.samples, &NightSample::siderealHours);
     night.title = NightTitle(inputs);
-    night.almanac = AlmanacLines(inputs, almanac);
+    night.almanac = AlmanacLines(inputs, track.almanac);
     night_ = std::move(night);
     now_.reset();
     message_.clear();
@@ -239,12 +226,36 @@ void NightChart::SetNight(const NightInputs& inputs, const NightTrack& track)
     Changed();
 }
 
+// The almanac's dusk and dawn at the twilight typed and the calculation's
+// instant, where the chart holds them, with their lines in the legend.
+void NightChart::AddMarkers(Night& night, const NightInputs& inputs, const NightTrack& track)
+{
+    const SunPassage& twilight = track.almanac.sun.twilight;
+    for (const auto& [event, name] :
+         {std::pair{twilight.dusk, tr("dusk %1")}, std::pair{twilight.dawn, tr("dawn %1")}}) {
+        if (event) {
+            night.markers.push_back({*event, kTwilightColour, Qt::DashLine, name.arg(ClockText(*event))});
+        }
+    }
+    const QString altitude = LimitText(inputs.twilight);
+    night.twilightText = twilight.dusk || twilight.dawn
+                             ? tr("dusk, dawn at %1").arg(altitude)
+                             : tr("no dusk or dawn at %1: charted noon to noon").arg(altitude);
+    const double at = track.observation.localHours;
+    night.calculationText = tr("calculation %1").arg(ClockText(at));
+    if (at < night.from || at > night.to) {
+        night.calculationText += tr(", outside the chart");
+    } else {
+        night.markers.push_back({at, kCalculationColour, Qt::SolidLine, night.calculationText});
+    }
+}
+
 void NightChart::SetMessage(const QString& message)
 {
     night_.reset();
     now_.reset();
     message_ = message;
-    setMinimumSize(420, 300);
+    setMinimumSize(kMessageSize);
     Changed();
 }
 
@@ -282,12 +293,17 @@ QStringList NightChart::Texts() const
     return texts;
 }
 
+QString NightChart::NowText() const
+{
+    return tr("now %1").arg(ClockReading(*now_));
+}
+
 // The night's lines and the present's, while the chart holds it.
 std::vector<NightChart::Marker> NightChart::Markers() const
 {
     std::vector<Marker> markers = night_->markers;
     if (now_) {
-        markers.push_back({*now_, kNowColour, Qt::SolidLine, tr("now %1").arg(ClockReading(*now_))});
+        markers.push_back({*now_, kNowColour, Qt::SolidLine, NowText()});
     }
     return markers;
 }
@@ -302,7 +318,7 @@ std::vector<NightChart::LegendItem> NightChart::Legend() const
         {Swatch::Line, kCalculationColour, kMarkerWidth, Qt::SolidLine, night_->calculationText},
     };
     if (now_) {
-        items.push_back({Swatch::Line, kNowColour, kMarkerWidth, Qt::SolidLine, tr("now %1").arg(ClockReading(*now_))});
+        items.push_back({Swatch::Line, kNowColour, kMarkerWidth, Qt::SolidLine, NowText()});
     }
     for (const SkyLook& look : kSkyLooks) {
         items.push_back({Swatch::Fill, look.colour, 0, Qt::SolidLine, Tr(look.name)});
@@ -311,7 +327,8 @@ std::vector<NightChart::LegendItem> NightChart::Legend() const
 }
 
 // The lines first, the shades of the sky from a row of their own.
-std::vector<QRectF> NightChart::PlaceLegend(const std::vector<LegendItem>& items, const QFontMetricsF& metrics, double width)
+std::vector<QRectF> NightChart::PlaceLegend(const std::vector<LegendItem>& items, const QFontMetricsF& metrics,
+                                            double width)
 {
     QStringList texts;
     for (const LegendItem& item : items) {
@@ -564,8 +581,8 @@ void NightChart::PaintLegend(QPainter& painter, const Frame& frame) const
             PaintMoonSymbol(painter, QPointF(swatch.right() - swatch.width() / 3, y), size, false);
         }
         painter.setPen(text);
-        painter.drawText(place.adjusted(kSwatch + metrics.averageCharWidth(), 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
-                         item.text);
+        const QRectF label = place.adjusted(kSwatch + metrics.averageCharWidth(), 0, 0, 0);
+        painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter, item.text);
     }
 }
 

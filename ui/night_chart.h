@@ -103,6 +103,8 @@ private:
     // The places of the legend's items from its top left.
     static std::vector<QRectF> PlaceLegend(const std::vector<LegendItem>& items, const QFontMetricsF& metrics,
                                            double width);
+    static void AddMarkers(Night& night, const NightInputs& inputs, const NightTrack& track);
+    QString NowText() const;
     Frame FrameOf(const QFontMetricsF& metrics, const QSizeF& size, double panelWidth) const;
     std::vector<LegendItem> Legend() const;
     std::vector<Marker> Markers() const;

@@ -11,8 +11,12 @@
 namespace orvexal {
 namespace {
 
-constexpr long kMinutesPerDay = 1440;
-constexpr long kSecondsPerMinute = 60;
+// Whole units of the day, for the integer arithmetic of clock texts.
+constexpr long kDayMinutes = long(kMinutesPerDay);
+constexpr long kHourMinutes = long(kMinutesPerHour);
+constexpr long kMinuteSeconds = long(kSecondsPerMinute);
+constexpr long kHourSeconds = long(kSecondsPerHour);
+
 constexpr double kPercent = 100;
 
 const QChar kMinus(0x2212);
@@ -30,8 +34,8 @@ QString TwoDigits(long value)
 // Minutes counted from a midnight as "HH:MM" of the day.
 QString MinutesOfDay(long minutes)
 {
-    const long ofDay = ((minutes % kMinutesPerDay) + kMinutesPerDay) % kMinutesPerDay;
-    return TwoDigits(ofDay / 60) + QLatin1Char(':') + TwoDigits(ofDay % 60);
+    const long ofDay = ((minutes % kDayMinutes) + kDayMinutes) % kDayMinutes;
+    return TwoDigits(ofDay / kHourMinutes) + QLatin1Char(':') + TwoDigits(ofDay % kHourMinutes);
 }
 
 // A number with a true minus sign.
@@ -49,10 +53,10 @@ QString Sexagesimal(double value, const QString& units, bool withSign)
     const QString sign = !withSign ? QString() : (value < 0 && seconds > 0 ? QString(kMinus) : QStringLiteral("+"));
     return QStringLiteral("%1%2%3 %4%5 %6%7")
         .arg(sign)
-        .arg(seconds / long(kSecondsPerHour))
+        .arg(seconds / kHourSeconds)
         .arg(units[0])
-        .arg(TwoDigits(seconds / kSecondsPerMinute % kSecondsPerMinute), units.mid(1, 1))
-        .arg(TwoDigits(seconds % kSecondsPerMinute), units.mid(2, 1));
+        .arg(TwoDigits(seconds / kMinuteSeconds % kMinuteSeconds), units.mid(1, 1))
+        .arg(TwoDigits(seconds % kMinuteSeconds), units.mid(2, 1));
 }
 
 QString EventTime(const std::optional<double>& hours)
@@ -185,7 +189,8 @@ void AddTarget(std::vector<AlmanacLine>& lines, const Almanac& almanac)
 void AddNight(std::vector<AlmanacLine>& lines, const NightInputs& inputs, const Almanac& almanac)
 {
     lines.push_back(Heading(Tr("Night")));
-    lines.push_back(Entry(Tr("dark, Sun below %1").arg(LimitText(inputs.twilight)), DurationText(TotalHours(almanac.dark))));
+    lines.push_back(
+        Entry(Tr("dark, Sun below %1").arg(LimitText(inputs.twilight)), DurationText(TotalHours(almanac.dark))));
     lines.push_back(Entry(Tr("moonless, Sun below %1").arg(LimitText(kAstronomicalTwilightAltitude)),
                           DurationText(almanac.moon.darkHoursWithoutMoon)));
     lines.push_back(Entry(Tr("LST at midnight"), ClockText(almanac.siderealAtMidnight)));
@@ -193,7 +198,9 @@ void AddNight(std::vector<AlmanacLine>& lines, const NightInputs& inputs, const 
 
 QString DateText(const CivilDate& date)
 {
-    return QStringLiteral("%1-%2-%3").arg(date.year, 4, 10, QLatin1Char('0')).arg(TwoDigits(date.month), TwoDigits(date.day));
+    return QStringLiteral("%1-%2-%3")
+        .arg(date.year, 4, 10, QLatin1Char('0'))
+        .arg(TwoDigits(date.month), TwoDigits(date.day));
 }
 
 }  // namespace
@@ -211,7 +218,7 @@ QString ClockReading(double nightHours)
 QString DurationText(double hours)
 {
     const long minutes = std::lround(hours * kMinutesPerHour);
-    return Tr("%1 h %2 min").arg(minutes / 60).arg(minutes % 60);
+    return Tr("%1 h %2 min").arg(minutes / kHourMinutes).arg(minutes % kHourMinutes);
 }
 
 QString DegreesText(double degrees)

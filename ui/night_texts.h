@@ -12,7 +12,7 @@
 namespace orvexal {
 
 // The night's hours as a clock time to the nearest minute: 22.5 and 46.5
-// both as "22:30", 24.9999 as "00:00".
+// both as "22:30", 23.9999 as "00:00".
 QString ClockText(double nightHours);
 
 // The same, the minute begun, as a clock shows the present: 28.8136 ("04:48:49")

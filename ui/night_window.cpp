@@ -114,14 +114,14 @@ bool NightWindow::SaveImage(const QString& path, ImageFormat format) const
                        [this](QPainter& painter, const QSizeF& size) { chart_->Paint(painter, size); });
 }
 
-// The format follows the name's extension, or else the filter chosen, whose
-// extension the name then gets.
+// The name is offered without an extension, so that the filter chosen
+// decides the format; an extension typed (.png, .pdf, .svg) decides it
+// instead. The name gets the format's extension when it has none of them.
 void NightWindow::AskAndSaveImage()
 {
-    const QString offered = inputs_ ? ImageBaseName(*inputs_) : tr("night");
     QString filter;
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save image"), offered + QStringLiteral(".png"),
-                                                      ImageFilters(), &filter);
+    const QString path =
+        QFileDialog::getSaveFileName(this, tr("Save image"), ImageBaseName(*inputs_), ImageFilters(), &filter);
     if (path.isEmpty()) {
         return;
     }
