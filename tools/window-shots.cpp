@@ -41,6 +41,9 @@ const NightShot kNights[] = {
     {"polar-day",
      {{Field::LocationName, "Tromso"}, {Field::Longitude, "-18.5719"}, {Field::Latitude, "69.3857"},
       {Field::TimeZone, "-1"}, {Field::Date, "2026.0621"}, {Field::Time, "23"}, {Field::Declination, "45"}}},
+    {"polar-night",
+     {{Field::LocationName, "Tromso"}, {Field::Longitude, "-18.5719"}, {Field::Latitude, "69.3857"},
+      {Field::TimeZone, "-1"}, {Field::Date, "2026.1223"}, {Field::Time, "22"}}},
     {"beyond-pole", {{Field::Latitude, "95.18"}}},
 };
 

@@ -188,7 +188,7 @@ NightChart::NightChart(QWidget* parent) : QWidget(parent)
     message_ = tr("Press Calculate on the main window to chart the night.");
     setToolTip(tr("Dusk, dawn and every time here follow the Sun and the Moon as they move through the night.\n"
                   "The main window's dusk and dawn hold the Sun at the calculation's instant\n"
-                  "and can differ from these by a minute or two."));
+                  "and can differ from these by a few minutes."));
 }
 
 QSize NightChart::sizeHint() const
