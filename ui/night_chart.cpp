@@ -494,7 +494,7 @@ void NightChart::PaintTimeRows(QPainter& painter, const Frame& frame, const QTra
     const auto found = std::ranges::find_if(kHourSteps, apart);
     const int step = found == std::ranges::end(kHourSteps) ? kHourSteps[std::size(kHourSteps) - 1] : *found;
     const struct {
-        const std::vector<std::pair<double, int>>& ticks;
+        const Ticks& ticks;
         double top;
         double tickFrom, tickTo;  // the tick's ends, or none
         QString name;
