@@ -1,11 +1,45 @@
 #include "night/inputs.h"
 
+#include <cmath>
+
+#include "astro/julian_date.h"
 #include "astro/precession.h"
 #include "numbers/number_text.h"
 #include "numbers/units.h"
 #include "pass/inputs.h"
 
 namespace orvexal {
+namespace {
+
+// The day before a date, in the pass's calendars (astro/julian_date.h).
+CivilDate DayBefore(CivilDate date)
+{
+    if (--date.day > 0) {
+        return date;
+    }
+    if (--date.month == 0) {
+        date.month = 12;
+        --date.year;
+    }
+    date.day = DaysInMonth(Narrow16(date.year), date.month);
+    return date;
+}
+
+// The evening date of the night that holds a local date and time of day,
+// given the instant in the night's hours: the start of the local date lies
+// whole days after the start of the evening (none for an evening, one for a
+// morning; hours of 24 and more continue the date).
+CivilDate EveningOf(const CalendarTime& local, double nightHours)
+{
+    const double hourOfDate = local.hour + local.minute / kMinutesPerHour + local.second / kSecondsPerHour;
+    CivilDate evening{local.year, local.month, local.day};
+    for (long day = std::lround((nightHours - hourOfDate) / kHoursPerDay); day > 0; --day) {
+        evening = DayBefore(evening);
+    }
+    return evening;
+}
+
+}  // namespace
 
 NightInputs ReadNightInputs(const FieldTexts& fields)
 {
@@ -15,11 +49,13 @@ NightInputs ReadNightInputs(const FieldTexts& fields)
     NightInputs night;
     night.site = {packed(Field::Longitude), packed(Field::Latitude)};
     const ZoneHours zone = SplitZone(number(Field::TimeZone));
-    CalendarTime ut = UniversalTime(ReadLocalTime(fields.Text(Field::Date), fields.Text(Field::Time)), zone.whole);
+    const CalendarTime local = ReadLocalTime(fields.Text(Field::Date), fields.Text(Field::Time));
+    CalendarTime ut = UniversalTime(local, zone.whole);
     const DatedJulianDate observed = ObservationJulianDate(ut, zone);
     ut.day = observed.day;
     night.observationJd = observed.jd;
     night.localMidnight = ObservingNightMidnight(ut, zone, observed.jd);
+    night.evening = EveningOf(local, NightHoursOf(night.localMidnight, night.observationJd));
 
     const EquatorialPlace typed{packed(Field::RightAscension) * kDegreesPerHour / kDegreesPerRadian,
                                 packed(Field::Declination) / kDegreesPerRadian};
@@ -35,6 +71,11 @@ NightInputs ReadNightInputs(const FieldTexts& fields)
                     fields.Text(Field::NewDeclination),    fields.Text(Field::NewEpoch),
                     fields.Text(Field::Dusk),              fields.Text(Field::Dawn)};
     return night;
+}
+
+bool LatitudeOnEarth(const Observer& site)
+{
+    return std::abs(site.latitudeNorthDeg) <= kPoleLatitude;
 }
 
 double NightHoursOf(double localMidnight, double jd)

@@ -25,6 +25,13 @@ struct NightLabels {
     std::string dawn;            // Text26
 };
 
+// A local calendar date.
+struct CivilDate {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+};
+
 struct NightInputs {
     Observer site;               // decimal degrees, longitude positive to the west
     double observationJd = 0;    // the instant of the calculation, JD, universal time
@@ -33,6 +40,8 @@ struct NightInputs {
     EquatorialPlace target;      // radians, mean equator and equinox of targetEpoch
     double targetEpoch = 0;      // the new epoch, years
     double twilight = 0;         // the Sun's altitude that defines dusk and dawn, degrees
+    CivilDate evening;           // the local date of the evening the night begins with,
+                                 // which names the night
     NightLabels labels;
 };
 
@@ -40,6 +49,11 @@ struct NightInputs {
 // of the date, as the pass takes it. Raises ArithmeticFault only where the
 // pass itself would have.
 NightInputs ReadNightInputs(const FieldTexts& fields);
+
+// Whether the site's latitude lies on the Earth, within 90 degrees of the
+// equator (the main window takes any number): a night is charted only there.
+constexpr double kPoleLatitude = 90;
+bool LatitudeOnEarth(const Observer& site);
 
 // The night's hours: local hours counted from the midnight before the
 // evening, so that the night runs from 12 (local noon) to 36 (the next

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cmath>
 
+#include "astro/julian_date.h"
 #include "numbers/units.h"
 
 namespace orvexal {
@@ -38,6 +39,12 @@ DateTime ZoneTime(const DateTime& utc, double zoneHours)
 {
     const std::chrono::seconds offset{std::llround(zoneHours * kSecondsPerHour)};
     return DateTimeOf(InstantOf(utc) - offset);
+}
+
+double JulianDateOfUtc(const DateTime& utc)
+{
+    return JulianDateOf(Narrow16(utc.year), Narrow16(utc.month), Narrow16(utc.day), Narrow16(utc.hour),
+                        Narrow16(utc.minute), static_cast<float>(utc.second));
 }
 
 }  // namespace orvexal

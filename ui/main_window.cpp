@@ -235,7 +235,7 @@ void MainWindow::CreateWindows()
         helpPages_[page] = new HelpPage(kHelpPages[page], this);
     }
     aboutBox_ = new AboutBox(this);
-    night_ = new NightWindow(this);
+    night_ = new NightWindow(clock_, this);
 }
 
 void MainWindow::ConnectSignals()

@@ -1,7 +1,12 @@
 #include "ui/night_chart.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
+
+#include "numbers/units.h"
+#include "ui/almanac_panel.h"
 
 namespace orvexal {
 namespace {
@@ -12,12 +17,25 @@ constexpr double kAltitudeStep = 10;
 // The air masses marked on the right-hand scale.
 constexpr double kAirMassTicks[] = {1.0, 1.2, 1.5, 2, 3};
 
-// Pixels: the margin around everything, the room for the scales' labels
-// beside and below the plot, the length of a tick and of a legend swatch.
-constexpr int kMargin = 10;
-constexpr int kScaleRoom = 46;
-constexpr int kTick = 5;
-constexpr int kSwatch = 26;
+// Pixels of the device: the margin around everything, the gap between the
+// chart and the almanac, the length of a tick and of a legend swatch, and the
+// least size of the plot.
+constexpr double kMargin = 10;
+constexpr double kPanelGap = 16;
+constexpr double kTick = 5;
+constexpr double kSwatch = 26;
+constexpr double kLeastPlotWidth = 260;
+constexpr double kLeastPlotHeight = 160;
+
+// The least size of the chart while it shows a message.
+constexpr QSize kMessageSize(420, 300);
+
+// The almanac takes at most this share of the width; beyond it its lines wrap.
+constexpr double kPanelShare = 0.45;
+
+// Steps between labelled hours of a time row, the first whose labels keep
+// apart.
+constexpr int kHourSteps[] = {1, 2, 3, 4, 6, 12};
 
 // The sky from day to night, and its name in the legend.
 struct SkyLook {
@@ -38,82 +56,124 @@ const QColor kMoonColour(242, 242, 242);
 const QColor kMoonEdge(64, 64, 64);
 const QColor kTwilightColour(124, 252, 0);
 const QColor kCalculationColour(255, 77, 77);
+const QColor kNowColour(255, 90, 255);
 const QColor kGridColour(255, 255, 255, 60);
 const QColor kLabelBox(0, 0, 0, 150);
+
+// Pens, pixels: the target's curve, the Moon's over its dark edge, the lines
+// across the chart.
+constexpr double kTargetWidth = 3;
+constexpr double kMoonWidth = 2;
+constexpr double kMoonEdgeWidth = 4;
+constexpr double kMarkerWidth = 2;
+
+// The height of the moonrise and moonset symbols, in lines of text.
+constexpr double kMoonSymbolSize = 0.55;
 
 const SkyLook& LookOf(Sky sky)
 {
     return kSkyLooks[static_cast<int>(sky)];
 }
 
-// 22.5 and 46.5 both as "22:30".
-QString ClockText(double localHours)
+QString Tr(const char* text)
 {
-    const long minutes = std::lround(localHours * 60);
-    const long ofDay = ((minutes % 1440) + 1440) % 1440;
-    return QStringLiteral("%1:%2").arg(ofDay / 60, 2, 10, QLatin1Char('0')).arg(ofDay % 60, 2, 10, QLatin1Char('0'));
+    return NightChart::tr(text);
 }
 
-QString Degrees(double value)
-{
-    return QStringLiteral("%1\u00b0").arg(value, 0, 'f', 1);
-}
-
-// A field's text without the blank of its sign position.
-QString Shown(const std::string& text)
-{
-    return QString::fromStdString(text).trimmed();
-}
-
-QPainterPath Curve(const std::vector<NightSample>& samples, double NightSample::*altitude)
+// The curve of an altitude through the samples above the horizon only: a
+// stroke begins where it rises and ends where it sets, between samples by
+// straight interpolation.
+QPainterPath CurveAbove(const std::vector<NightSample>& samples, double NightSample::*altitude)
 {
     QPainterPath path;
-    path.moveTo(samples.front().localHours, samples.front().*altitude);
-    for (const NightSample& s : samples) {
-        path.lineTo(s.localHours, s.*altitude);
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        const double x = samples[i].localHours;
+        const double y = samples[i].*altitude;
+        if (i == 0 && y >= 0) {
+            path.moveTo(x, y);
+        } else if (i > 0 && (samples[i - 1].*altitude < 0) != (y < 0)) {
+            const double before = samples[i - 1].*altitude;
+            const double crossing = samples[i - 1].localHours + (x - samples[i - 1].localHours) * before / (before - y);
+            y >= 0 ? path.moveTo(crossing, 0) : path.lineTo(crossing, 0);
+        }
+        if (y >= 0) {
+            path.lineTo(x, y);
+        }
     }
     return path;
 }
 
-QString TargetText(const NightTrack& track)
+// Where a clock read at the samples (hours, 0 up to 24) shows whole hours,
+// in the night's hours, with the hour of its day: between two samples by
+// straight interpolation, as the universal and sidereal times run evenly.
+std::vector<std::pair<double, int>> WholeHours(const std::vector<NightSample>& samples, double NightSample::*clock)
 {
-    const NightSample& highest = track.highest;
-    if (highest.altitude < 0) {
-        return QStringLiteral("Target: below the horizon all through the chart (highest %1 at %2)")
-            .arg(Degrees(highest.altitude), ClockText(highest.localHours));
+    std::vector<std::pair<double, int>> ticks;
+    const double first = samples.front().*clock;
+    if (first == std::floor(first)) {
+        ticks.emplace_back(samples.front().localHours, int(first) % 24);
     }
-    const QString top = QStringLiteral("highest %1 at %2").arg(Degrees(highest.altitude), ClockText(highest.localHours));
-    if (track.meridianCrossing) {
-        return QStringLiteral("Target: on the meridian at %1, %2").arg(ClockText(track.meridianCrossing->localHours), top);
+    for (std::size_t i = 1; i < samples.size(); ++i) {
+        const double a = samples[i - 1].*clock;
+        const double b = samples[i].*clock + (samples[i].*clock < a ? kHoursPerDay : 0);
+        for (double hour = std::floor(a) + 1; hour <= b; ++hour) {
+            const double at = samples[i - 1].localHours
+                              + (samples[i].localHours - samples[i - 1].localHours) * (hour - a) / (b - a);
+            ticks.emplace_back(at, int(hour) % 24);
+        }
     }
-    return QStringLiteral("Target: %1 (no meridian crossing in the chart)").arg(top);
+    return ticks;
 }
 
-QString MoonText(const NightTrack& track)
+// The places of the legend's items in rows across a width, from its top
+// left: each a swatch and its text. The items from the first of a second
+// group on start a row of their own.
+std::vector<QRectF> FlowLegend(const QStringList& texts, qsizetype secondGroup, const QFontMetricsF& metrics,
+                               double width)
 {
-    return QStringLiteral("Moon: %1% lit; nearest the target %2 at %3")
-        .arg(std::lround(track.almanac.moon.illuminatedFraction * 100))
-        .arg(Degrees(track.moonClosest.moonDistance), ClockText(track.moonClosest.localHours));
+    const double row = metrics.height() * 1.3;
+    const double spacing = 2 * metrics.averageCharWidth();
+    std::vector<QRectF> places;
+    QPointF at(0, 0);
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        const double itemWidth = kSwatch + metrics.averageCharWidth() + metrics.horizontalAdvance(texts[i]);
+        if (at.x() > 0 && (at.x() + itemWidth > width || i == secondGroup)) {
+            at = QPointF(0, at.y() + row);
+        }
+        places.emplace_back(at, QSizeF(itemWidth, row));
+        at.rx() += itemWidth + spacing;
+    }
+    return places;
 }
 
-QString TwilightText(const NightInputs& inputs, const NightTrack& track)
+QPen Pen(const QColor& colour, double width, Qt::PenStyle style = Qt::SolidLine)
 {
-    QString text = QStringLiteral("Twilight, the Sun at %1\u00b0: dusk %2, dawn %3")
-                       .arg(inputs.twilight)
-                       .arg(Shown(inputs.labels.dusk), Shown(inputs.labels.dawn));
-    if (!track.almanac.sun.twilight.dusk || !track.almanac.sun.twilight.dawn) {
-        text += QStringLiteral(" (charted noon to noon)");
-    }
-    return text;
+    QPen pen(colour, width, style);
+    pen.setCapStyle(Qt::FlatCap);
+    return pen;
 }
 
-QString CalculationText(const NightInputs& inputs, double from, double to, double at)
+// A small triangle above a point: standing on it, pointing up, for a
+// moonrise; pointing down to it for a moonset.
+void PaintMoonSymbol(QPainter& painter, const QPointF& at, double size, bool rising)
 {
-    QString text = QStringLiteral("Calculation: %1 %2 local").arg(Shown(inputs.labels.date), ClockText(at));
-    if (at < from || at > to) {
-        text += QStringLiteral(", outside this night");
-    }
-    return text;
+    const double base = rising ? 0 : -size;
+    const double tip = rising ? -size : 0;
+    const QPointF corners[] = {at + QPointF(0, tip), at + QPointF(-size * 0.6, base), at + QPointF(size * 0.6, base)};
+    painter.setPen(Pen(kMoonEdge, 1));
+    painter.setBrush(kMoonColour);
+    painter.drawPolygon(corners, 3);
+    painter.setBrush(Qt::NoBrush);
+}
+
+// Text drawn upward along a vertical line through a point.
+void PaintUpward(QPainter& painter, const QPointF& centre, double length, double height, const QString& text)
+{
+    painter.save();
+    painter.translate(centre);
+    painter.rotate(-90);
+    painter.drawText(QRectF(-length / 2, -height / 2, length, height), Qt::AlignCenter, text);
+    painter.restore();
 }
 
 }  // namespace
@@ -121,10 +181,14 @@ QString CalculationText(const NightInputs& inputs, double from, double to, doubl
 NightChart::NightChart(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("NightChart"));
-    setMinimumSize(420, 300);
+    setMinimumSize(kMessageSize);
     for (const double airMass : kAirMassTicks) {
         airMassScale_.emplace_back(airMass, AltitudeOfAirMass(airMass));
     }
+    message_ = tr("Press Calculate on the main window to chart the night.");
+    setToolTip(tr("Dusk, dawn and every time here follow the Sun and the Moon as they move through the night.\n"
+                  "The main window's dusk and dawn hold the Sun at the calculation's instant\n"
+                  "and can differ from these by a few minutes."));
 }
 
 QSize NightChart::sizeHint() const
@@ -134,190 +198,391 @@ QSize NightChart::sizeHint() const
 
 void NightChart::SetNight(const NightInputs& inputs, const NightTrack& track)
 {
-    Layout layout;
-    layout.from = track.samples.front().localHours;
-    layout.to = track.samples.back().localHours;
+    Night night;
+    night.from = track.samples.front().localHours;
+    night.to = track.samples.back().localHours;
     for (const SkyPeriod& period : track.sky) {
-        layout.sky.emplace_back(QRectF(period.from, 0, period.to - period.from, kTopAltitude), LookOf(period.sky).colour);
+        const QRectF band(period.from, 0, period.to - period.from, kTopAltitude);
+        night.sky.emplace_back(band, LookOf(period.sky).colour);
     }
-    layout.target = Curve(track.samples, &NightSample::altitude);
-    layout.moon = Curve(track.samples, &NightSample::moonAltitude);
-    if (track.almanac.sun.twilight.dusk) {
-        layout.markers.push_back({*track.almanac.sun.twilight.dusk, kTwilightColour, Qt::DashLine, "dusk " + Shown(inputs.labels.dusk)});
+    night.target = CurveAbove(track.samples, &NightSample::altitude);
+    night.moon = CurveAbove(track.samples, &NightSample::moonAltitude);
+    const MoonAlmanac& moon = track.almanac.moon;
+    for (const auto& [event, rising] : {std::pair{moon.rise, true}, std::pair{moon.set, false}}) {
+        if (event) {
+            night.moonEvents.emplace_back(*event, rising);
+        }
     }
-    if (track.almanac.sun.twilight.dawn) {
-        layout.markers.push_back({*track.almanac.sun.twilight.dawn, kTwilightColour, Qt::DashLine, "dawn " + Shown(inputs.labels.dawn)});
-    }
-    const double at = track.observation.localHours;
-    layout.markers.push_back({at, kCalculationColour, Qt::SolidLine, "calculation " + ClockText(at)});
+    AddMarkers(night, inputs, track);
+    night.local = WholeHours(track.samples, &NightSample::localHours);
+    night.universal = WholeHours(track.samples, &NightSample::universalHours);
+    night.sidereal = WholeHours(track.samples, &NightSample::siderealHours);
+    night.title = NightTitle(inputs);
+    night.almanac = AlmanacLines(inputs, track.almanac);
+    night_ = std::move(night);
+    now_.reset();
+    message_.clear();
+    UpdateMinimumSize();
+    Changed();
+}
 
-    const NightLabels& labels = inputs.labels;
-    layout.title = QStringLiteral("%1 \u2014 %2 \u2014 RA %3  Dec %4  (%5)")
-                       .arg(Shown(labels.site), Shown(labels.date), Shown(labels.rightAscension),
-                            Shown(labels.declination), Shown(labels.epoch));
-    layout.legend = {
-        {kTargetColour, Qt::SolidLine, TargetText(track)},
-        {kMoonColour, Qt::DashLine, MoonText(track)},
-        {kTwilightColour, Qt::DashLine, TwilightText(inputs, track)},
-        {kCalculationColour, Qt::SolidLine, CalculationText(inputs, layout.from, layout.to, at)},
-    };
-    layout_ = std::move(layout);
+// The almanac's dusk and dawn at the twilight typed and the calculation's
+// instant, where the chart holds them, with their lines in the legend.
+void NightChart::AddMarkers(Night& night, const NightInputs& inputs, const NightTrack& track)
+{
+    const SunPassage& twilight = track.almanac.sun.twilight;
+    for (const auto& [event, name] :
+         {std::pair{twilight.dusk, tr("dusk %1")}, std::pair{twilight.dawn, tr("dawn %1")}}) {
+        if (event) {
+            night.markers.push_back({*event, kTwilightColour, Qt::DashLine, name.arg(ClockText(*event))});
+        }
+    }
+    const QString altitude = LimitText(inputs.twilight);
+    night.twilightText = twilight.dusk || twilight.dawn
+                             ? tr("dusk, dawn at %1").arg(altitude)
+                             : tr("no dusk or dawn at %1: charted noon to noon").arg(altitude);
+    const double at = track.observation.localHours;
+    night.calculationText = tr("calculation %1").arg(ClockText(at));
+    if (at < night.from || at > night.to) {
+        night.calculationText += tr(", outside the chart");
+    } else {
+        night.markers.push_back({at, kCalculationColour, Qt::SolidLine, night.calculationText});
+    }
+}
+
+void NightChart::SetMessage(const QString& message)
+{
+    night_.reset();
+    now_.reset();
+    message_ = message;
+    setMinimumSize(kMessageSize);
+    Changed();
+}
+
+void NightChart::SetNow(double nightHours)
+{
+    const std::optional<double> now =
+        night_ && nightHours >= night_->from && nightHours <= night_->to ? std::optional(nightHours) : std::nullopt;
+    if (now != now_) {
+        now_ = now;
+        Changed();
+    }
+}
+
+void NightChart::Changed()
+{
+    setAccessibleDescription(Texts().join(QLatin1Char('\n')));
     update();
 }
 
-// Lines of text between the plot and the legend: the hours and their name,
-// and a gap.
-constexpr double kBelowPlot = 2.6;
-
-// Below the title and the scales' names, above the hours and the legend
-// (its lines and the row of sky swatches), between the two scales.
-QRectF NightChart::PlotArea() const
+QStringList NightChart::Texts() const
 {
-    const int line = fontMetrics().height();
-    const int legendLines = layout_ ? static_cast<int>(layout_->legend.size()) + 1 : 0;
-    const double top = kMargin + line * 2.8;
-    const double bottom = height() - kMargin - legendLines * line - line * kBelowPlot;
-    return QRectF(QPointF(kMargin + kScaleRoom, top), QPointF(width() - kMargin - kScaleRoom, bottom));
+    if (!night_) {
+        return {message_};
+    }
+    QStringList texts{night_->title};
+    for (const Marker& marker : Markers()) {
+        texts << marker.label;
+    }
+    for (const LegendItem& item : Legend()) {
+        texts << item.text;
+    }
+    for (const AlmanacLine& line : night_->almanac) {
+        texts << (line.kind == AlmanacLine::Kind::Entry ? line.label + QLatin1Char(' ') + line.value : line.label);
+    }
+    return texts;
+}
+
+QString NightChart::NowText() const
+{
+    return tr("now %1").arg(ClockReading(*now_));
+}
+
+// The night's lines and the present's, while the chart holds it.
+std::vector<NightChart::Marker> NightChart::Markers() const
+{
+    std::vector<Marker> markers = night_->markers;
+    if (now_) {
+        markers.push_back({*now_, kNowColour, Qt::SolidLine, NowText()});
+    }
+    return markers;
+}
+
+std::vector<NightChart::LegendItem> NightChart::Legend() const
+{
+    std::vector<LegendItem> items{
+        {Swatch::Line, kTargetColour, kTargetWidth, Qt::SolidLine, tr("target")},
+        {Swatch::MoonLine, kMoonColour, kMoonWidth, Qt::DashLine, tr("Moon")},
+        {Swatch::MoonEvents, kMoonColour, 1, Qt::SolidLine, tr("moonrise, moonset")},
+        {Swatch::Line, kTwilightColour, kMarkerWidth, Qt::DashLine, night_->twilightText},
+        {Swatch::Line, kCalculationColour, kMarkerWidth, Qt::SolidLine, night_->calculationText},
+    };
+    if (now_) {
+        items.push_back({Swatch::Line, kNowColour, kMarkerWidth, Qt::SolidLine, NowText()});
+    }
+    for (const SkyLook& look : kSkyLooks) {
+        items.push_back({Swatch::Fill, look.colour, 0, Qt::SolidLine, Tr(look.name)});
+    }
+    return items;
+}
+
+// The lines first, the shades of the sky from a row of their own.
+std::vector<QRectF> NightChart::PlaceLegend(const std::vector<LegendItem>& items, const QFontMetricsF& metrics,
+                                            double width)
+{
+    QStringList texts;
+    for (const LegendItem& item : items) {
+        texts << item.text;
+    }
+    const auto firstShade = std::ranges::find(items, Swatch::Fill, &LegendItem::swatch);
+    return FlowLegend(texts, firstShade - items.begin(), metrics, width);
+}
+
+// The title across the top; the almanac down the right; the legend at the
+// bottom left; the plot between, with its altitude and air-mass scales
+// beside it, the sidereal hours above it and the local and universal hours
+// below it.
+NightChart::Frame NightChart::FrameOf(const QFontMetricsF& metrics, const QSizeF& size, double panelWidth) const
+{
+    Frame frame;
+    frame.line = metrics.height();
+    frame.scaleRoom = frame.line + metrics.horizontalAdvance(QStringLiteral("90\u00b0")) + kTick + 12;
+    frame.rowGap = std::max(kTick, frame.line / 2) + 2;
+    frame.title = QRectF(kMargin, kMargin, size.width() - 2 * kMargin, frame.line * 1.5);
+    const double top = frame.title.bottom() + frame.line / 2;
+    frame.panel = QRectF(size.width() - kMargin - panelWidth, top, panelWidth, size.height() - kMargin - top);
+    const double left = kMargin + frame.scaleRoom;
+    const double right = frame.panel.left() - kPanelGap;
+    const std::vector<QRectF> places = PlaceLegend(Legend(), metrics, right - left);
+    const double legendHeight = places.empty() ? 0 : places.back().bottom();
+    frame.legend = QRectF(left, size.height() - kMargin - legendHeight, right - left, legendHeight);
+    const double plotTop = top + frame.line + frame.rowGap;
+    const double plotBottom = frame.legend.top() - frame.line / 2 - 2 * frame.line - frame.rowGap;
+    frame.plot = QRectF(QPointF(left, plotTop), QPointF(right - frame.scaleRoom, plotBottom));
+    return frame;
+}
+
+// Wide enough for the almanac beside a plot of the least size, and high
+// enough for all of the almanac or for the plot, whichever needs more.
+void NightChart::UpdateMinimumSize()
+{
+    const double panelWidth = AlmanacWidth(night_->almanac, font(), this);
+    const QFontMetricsF metrics(font(), this);
+    const Frame least = FrameOf(metrics, QSizeF(0, 0), panelWidth);
+    const double width = 2 * kMargin + 2 * least.scaleRoom + kLeastPlotWidth + kPanelGap + panelWidth;
+    const Frame narrowest = FrameOf(metrics, QSizeF(width, 0), panelWidth);
+    const double forPlot = kLeastPlotHeight - narrowest.plot.height();
+    const double forPanel = narrowest.panel.top() + AlmanacHeight(night_->almanac, font(), this, panelWidth) + kMargin;
+    setMinimumSize(int(std::ceil(width)), int(std::ceil(std::max(forPlot, forPanel))));
 }
 
 void NightChart::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(rect(), palette().window());
-    if (!layout_) {
-        painter.drawText(rect(), Qt::AlignCenter, tr("Press Calculate on the main window to chart the night."));
-        return;
-    }
-    QFont titleFont = font();
-    titleFont.setBold(true);
-    painter.setFont(titleFont);
-    painter.drawText(QRect(kMargin, kMargin, width() - 2 * kMargin, fontMetrics().height() * 3 / 2),
-                     Qt::AlignLeft | Qt::AlignVCenter, layout_->title);
-    painter.setFont(font());
-
-    const QRectF plot = PlotArea();
-    // Hours to the right, degrees of altitude up.
-    const double perHour = plot.width() / (layout_->to - layout_->from);
-    const double perDegree = plot.height() / kTopAltitude;
-    const QTransform toPlot(perHour, 0, 0, -perDegree, plot.left() - layout_->from * perHour, plot.bottom());
-
-    PaintSky(painter, toPlot);
-    PaintCurves(painter, toPlot);
-    PaintAxes(painter, plot, toPlot);
-    PaintMarkers(painter, plot, toPlot);
-    PaintLegend(painter, plot);
+    Paint(painter, size());
 }
 
-void NightChart::PaintSky(QPainter& painter, const QTransform& toPlot) const
-{
-    for (const auto& [band, colour] : layout_->sky) {
-        painter.fillRect(toPlot.mapRect(band), colour);
-    }
-}
-
-void NightChart::PaintCurves(QPainter& painter, const QTransform& toPlot) const
+void NightChart::Paint(QPainter& painter, const QSizeF& size) const
 {
     painter.save();
-    painter.setClipRect(toPlot.mapRect(QRectF(layout_->from, 0, layout_->to - layout_->from, kTopAltitude)));
-    painter.setTransform(toPlot);
-    painter.setBrush(Qt::NoBrush);
-    QPen pen(kMoonEdge, 4);
-    pen.setCosmetic(true);
-    painter.setPen(pen);
-    painter.drawPath(layout_->moon);
-    pen = QPen(kMoonColour, 2, Qt::DashLine);
-    pen.setCosmetic(true);
-    painter.setPen(pen);
-    painter.drawPath(layout_->moon);
-    pen = QPen(kTargetColour, 3);
-    pen.setCosmetic(true);
-    painter.setPen(pen);
-    painter.drawPath(layout_->target);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setFont(font());
+    painter.fillRect(QRectF(QPointF(0, 0), size), palette().window());
+    painter.setPen(palette().windowText().color());
+    if (!night_) {
+        painter.drawText(QRectF(QPointF(0, 0), size).adjusted(kMargin, kMargin, -kMargin, -kMargin),
+                         Qt::AlignCenter | Qt::TextWordWrap, message_);
+        painter.restore();
+        return;
+    }
+    const QFontMetricsF metrics(font(), painter.device());
+    const double panelWidth =
+        std::min(AlmanacWidth(night_->almanac, font(), painter.device()), size.width() * kPanelShare);
+    const Frame frame = FrameOf(metrics, size, panelWidth);
+    // Hours to the right, degrees of altitude up.
+    const QRectF& plot = frame.plot;
+    const double perHour = plot.width() / (night_->to - night_->from);
+    const double perDegree = plot.height() / kTopAltitude;
+    const QTransform toPlot(perHour, 0, 0, -perDegree, plot.left() - night_->from * perHour, plot.bottom());
+
+    PaintTitle(painter, frame);
+    PaintPlot(painter, frame, toPlot);
+    PaintAltitudeScales(painter, frame, toPlot);
+    PaintTimeRows(painter, frame, toPlot);
+    PaintMoonEvents(painter, toPlot);
+    PaintMarkers(painter, frame, toPlot);
+    PaintLegend(painter, frame);
+    painter.setPen(palette().windowText().color());
+    PaintAlmanac(painter, frame.panel, night_->almanac);
     painter.restore();
 }
 
-// Altitude every 10 degrees on the left, the air mass where it has its
-// marked values on the right, the local hours below, and a faint grid.
-void NightChart::PaintAxes(QPainter& painter, const QRectF& plot, const QTransform& toPlot) const
+void NightChart::PaintTitle(QPainter& painter, const Frame& frame) const
 {
-    const QFontMetrics metrics = fontMetrics();
-    const int half = metrics.height() / 2;
-    for (double altitude = 0; altitude <= kTopAltitude; altitude += kAltitudeStep) {
-        const double y = toPlot.map(QPointF(layout_->from, altitude)).y();
-        painter.setPen(kGridColour);
+    QFont bold = font();
+    bold.setBold(true);
+    painter.save();
+    painter.setFont(bold);
+    const QFontMetricsF metrics(bold, painter.device());
+    painter.drawText(frame.title, Qt::AlignLeft | Qt::AlignVCenter,
+                     metrics.elidedText(night_->title, Qt::ElideRight, frame.title.width()));
+    painter.restore();
+}
+
+// The sky's bands, a faint grid at every 10 degrees and every local hour,
+// the Moon's curve and the target's over them, and a frame.
+void NightChart::PaintPlot(QPainter& painter, const Frame& frame, const QTransform& toPlot) const
+{
+    const QRectF& plot = frame.plot;
+    for (const auto& [band, colour] : night_->sky) {
+        painter.fillRect(toPlot.mapRect(band).intersected(plot), colour);
+    }
+    painter.setPen(Pen(kGridColour, 1));
+    for (double altitude = kAltitudeStep; altitude < kTopAltitude; altitude += kAltitudeStep) {
+        const double y = toPlot.map(QPointF(night_->from, altitude)).y();
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
-        painter.setPen(palette().windowText().color());
-        painter.drawLine(QPointF(plot.left() - kTick, y), QPointF(plot.left(), y));
-        painter.drawText(QRectF(kMargin, y - half, kScaleRoom - kTick - 3, 2 * half), Qt::AlignRight | Qt::AlignVCenter,
-                         QStringLiteral("%1\u00b0").arg(altitude));
     }
-    for (const auto& [airMass, altitude] : airMassScale_) {
-        const double y = toPlot.map(QPointF(layout_->from, altitude)).y();
-        painter.drawLine(QPointF(plot.right(), y), QPointF(plot.right() + kTick, y));
-        painter.drawText(QRectF(plot.right() + kTick + 3, y - half, kScaleRoom, 2 * half), Qt::AlignLeft | Qt::AlignVCenter,
-                         QString::number(airMass, 'f', airMass < 2 ? 1 : 0));
-    }
-    const QRectF names(kMargin, plot.top() - 2 * half - half, width() - 2 * kMargin, 2 * half);
-    painter.drawText(names, Qt::AlignLeft | Qt::AlignVCenter, tr("altitude"));
-    painter.drawText(names, Qt::AlignRight | Qt::AlignVCenter, tr("air mass"));
-    for (double hour = std::ceil(layout_->from); hour <= layout_->to; ++hour) {
-        const double x = toPlot.map(QPointF(hour, 0)).x();
-        painter.setPen(kGridColour);
+    for (const auto& [hours, hourOfDay] : night_->local) {
+        const double x = toPlot.map(QPointF(hours, 0)).x();
         painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
-        painter.setPen(palette().windowText().color());
-        painter.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + kTick));
-        painter.drawText(QRectF(x - 30, plot.bottom() + kTick, 60, 2 * half), Qt::AlignCenter, ClockText(hour).left(2));
     }
-    painter.drawText(QRectF(plot.left(), plot.bottom() + kTick + 2 * half, plot.width(), 2 * half), Qt::AlignCenter,
-                     tr("local time"));
+    const QPainterPath moon = toPlot.map(night_->moon);
+    painter.strokePath(moon, Pen(kMoonEdge, kMoonEdgeWidth));
+    painter.strokePath(moon, Pen(kMoonColour, kMoonWidth, Qt::DashLine));
+    painter.strokePath(toPlot.map(night_->target), Pen(kTargetColour, kTargetWidth));
+    painter.setPen(Pen(palette().windowText().color(), 1));
     painter.drawRect(plot);
 }
 
-// Each marker's label in a dark box at the top of its line, on a row of its
-// own so that labels of close times do not cover each other.
-void NightChart::PaintMarkers(QPainter& painter, const QRectF& plot, const QTransform& toPlot) const
+// Altitude every 10 degrees on the left, the air mass where it has its
+// marked values on the right, each scale named upward along its side.
+void NightChart::PaintAltitudeScales(QPainter& painter, const Frame& frame, const QTransform& toPlot) const
 {
-    const QFontMetrics metrics = fontMetrics();
-    int row = 0;
-    for (const Marker& marker : layout_->markers) {
-        if (marker.hours < layout_->from || marker.hours > layout_->to) {
-            continue;
+    const QRectF& plot = frame.plot;
+    const double labelRoom = frame.scaleRoom - frame.line - kTick - 6;
+    const auto label = [&](double x, double y, const QString& text, Qt::Alignment side) {
+        painter.drawText(QRectF(x, y - frame.line / 2, labelRoom, frame.line), side | Qt::AlignVCenter, text);
+    };
+    for (double altitude = 0; altitude <= kTopAltitude; altitude += kAltitudeStep) {
+        const double y = toPlot.map(QPointF(night_->from, altitude)).y();
+        painter.drawLine(QPointF(plot.left() - kTick, y), QPointF(plot.left(), y));
+        label(plot.left() - kTick - 3 - labelRoom, y, QStringLiteral("%1\u00b0").arg(altitude), Qt::AlignRight);
+    }
+    for (const auto& [airMass, altitude] : airMassScale_) {
+        const double y = toPlot.map(QPointF(night_->from, altitude)).y();
+        painter.drawLine(QPointF(plot.right(), y), QPointF(plot.right() + kTick, y));
+        label(plot.right() + kTick + 3, y, QString::number(airMass, 'f', airMass < 2 ? 1 : 0), Qt::AlignLeft);
+    }
+    const double middle = plot.center().y();
+    PaintUpward(painter, QPointF(kMargin + frame.line / 2, middle), plot.height(), frame.line, tr("altitude"));
+    PaintUpward(painter, QPointF(plot.right() + frame.scaleRoom - frame.line / 2, middle), plot.height(), frame.line,
+                tr("air mass"));
+}
+
+// The local sidereal time above the plot, ticked on its top edge; the local
+// time below it, ticked on its bottom edge; the universal time under that.
+// Each row labels whole hours of its own scale, every hour or every few
+// where the labels would crowd, and none that would stand past the plot's
+// ends; its name stands at its left.
+void NightChart::PaintTimeRows(QPainter& painter, const Frame& frame, const QTransform& toPlot) const
+{
+    const QRectF& plot = frame.plot;
+    const QFontMetricsF metrics(font(), painter.device());
+    const double labelWidth = metrics.horizontalAdvance(QStringLiteral("00"));
+    const double perHour = toPlot.m11();
+    const auto apart = [&](int s) { return s * perHour >= labelWidth + 2 * metrics.averageCharWidth(); };
+    const auto found = std::ranges::find_if(kHourSteps, apart);
+    const int step = found == std::ranges::end(kHourSteps) ? kHourSteps[std::size(kHourSteps) - 1] : *found;
+    const struct {
+        const Ticks& ticks;
+        double top;
+        double tickFrom, tickTo;  // the tick's ends, or none
+        QString name;
+    } rows[] = {
+        {night_->sidereal, plot.top() - frame.rowGap - frame.line, plot.top() - kTick, plot.top(), tr("LST")},
+        {night_->local, plot.bottom() + frame.rowGap, plot.bottom(), plot.bottom() + kTick, tr("local")},
+        {night_->universal, plot.bottom() + frame.rowGap + frame.line, 0, 0, tr("UT")},
+    };
+    for (const auto& row : rows) {
+        painter.drawText(QRectF(kMargin, row.top, frame.scaleRoom - kTick - 3, frame.line),
+                         Qt::AlignRight | Qt::AlignVCenter, row.name);
+        for (const auto& [hours, hourOfDay] : row.ticks) {
+            const double x = toPlot.map(QPointF(hours, 0)).x();
+            if (row.tickTo > row.tickFrom) {
+                painter.drawLine(QPointF(x, row.tickFrom), QPointF(x, row.tickTo));
+            }
+            const QRectF box(x - labelWidth, row.top, 2 * labelWidth, frame.line);
+            if (hourOfDay % step == 0 && x - labelWidth / 2 >= plot.left() && x + labelWidth / 2 <= plot.right()) {
+                painter.drawText(box, Qt::AlignCenter, QStringLiteral("%1").arg(hourOfDay, 2, 10, QLatin1Char('0')));
+            }
         }
+    }
+}
+
+void NightChart::PaintMoonEvents(QPainter& painter, const QTransform& toPlot) const
+{
+    const double size = QFontMetricsF(font(), painter.device()).height() * kMoonSymbolSize;
+    for (const auto& [hours, rising] : night_->moonEvents) {
+        if (hours >= night_->from && hours <= night_->to) {
+            PaintMoonSymbol(painter, toPlot.map(QPointF(hours, 0)), size, rising);
+        }
+    }
+}
+
+// Each line's label in a dark box at its top, beside the line (before it
+// near the plot's right end), on the first row where it covers no other.
+void NightChart::PaintMarkers(QPainter& painter, const Frame& frame, const QTransform& toPlot) const
+{
+    const QRectF& plot = frame.plot;
+    const QFontMetricsF metrics(font(), painter.device());
+    std::vector<QRectF> placed;
+    for (const Marker& marker : Markers()) {
         const double x = toPlot.map(QPointF(marker.hours, 0)).x();
-        painter.setPen(QPen(marker.colour, 2, marker.style));
+        painter.setPen(Pen(marker.colour, kMarkerWidth, marker.style));
         painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
-        QRectF box = metrics.boundingRect(marker.label).adjusted(-4, -2, 4, 2);
-        box.moveTop(plot.top() + 4 + row++ * (box.height() + 2));
-        box.moveLeft(x + box.width() + 4 > plot.right() ? x - box.width() - 3 : x + 3);
+        QRectF box(0, 0, metrics.horizontalAdvance(marker.label) + 8, frame.line + 4);
+        box.moveLeft(x + box.width() + 4 > plot.right() ? std::max(plot.left() + 1, x - box.width() - 3) : x + 3);
+        box.moveTop(plot.top() + 4);
+        while (std::ranges::any_of(placed, [&box](const QRectF& other) { return other.intersects(box); })) {
+            box.translate(0, box.height() + 2);
+        }
+        placed.push_back(box);
         painter.fillRect(box, kLabelBox);
         painter.setPen(marker.colour);
         painter.drawText(box, Qt::AlignCenter, marker.label);
     }
 }
 
-// The curves and lines with their swatches, then the shades of the sky.
-void NightChart::PaintLegend(QPainter& painter, const QRectF& plot) const
+void NightChart::PaintLegend(QPainter& painter, const Frame& frame) const
 {
-    const int line = fontMetrics().height();
-    double y = plot.bottom() + line * kBelowPlot;
+    const QFontMetricsF metrics(font(), painter.device());
+    const std::vector<LegendItem> items = Legend();
+    const std::vector<QRectF> places = PlaceLegend(items, metrics, frame.legend.width());
     const QColor text = palette().windowText().color();
-    for (const LegendLine& entry : layout_->legend) {
-        const QPointF left(kMargin + kScaleRoom, y + line / 2.0);
-        painter.fillRect(QRectF(left.x() - 2, y, kSwatch + 4, line), kSkyLooks[3].colour);
-        painter.setPen(QPen(entry.colour, 3, entry.style));
-        painter.drawLine(left, left + QPointF(kSwatch, 0));
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const LegendItem& item = items[i];
+        const QRectF place = places[i].translated(frame.legend.topLeft());
+        const QRectF swatch(place.left(), place.center().y() - frame.line / 2 + 2, kSwatch, frame.line - 4);
+        const QPointF left(swatch.left() + 2, swatch.center().y());
+        const QPointF right(swatch.right() - 2, swatch.center().y());
+        painter.fillRect(swatch, item.swatch == Swatch::Fill ? item.colour : kSkyLooks[3].colour);
+        if (item.swatch == Swatch::MoonLine) {
+            painter.setPen(Pen(kMoonEdge, kMoonEdgeWidth));
+            painter.drawLine(left, right);
+        }
+        if (item.swatch == Swatch::Line || item.swatch == Swatch::MoonLine) {
+            painter.setPen(Pen(item.colour, item.penWidth, item.style));
+            painter.drawLine(left, right);
+        }
+        if (item.swatch == Swatch::MoonEvents) {
+            const double size = frame.line * kMoonSymbolSize;
+            const double y = swatch.center().y() + size / 2;
+            PaintMoonSymbol(painter, QPointF(swatch.left() + swatch.width() / 3, y), size, true);
+            PaintMoonSymbol(painter, QPointF(swatch.right() - swatch.width() / 3, y), size, false);
+        }
         painter.setPen(text);
-        painter.drawText(QRectF(left.x() + kSwatch + 8, y, width(), line), Qt::AlignLeft | Qt::AlignVCenter, entry.text);
-        y += line;
-    }
-    double x = kMargin + kScaleRoom;
-    for (const SkyLook& look : kSkyLooks) {
-        painter.fillRect(QRectF(x, y + 3, kSwatch, line - 6), look.colour);
-        painter.setPen(text);
-        const QString name = QString::fromLatin1(look.name);
-        painter.drawText(QRectF(x + kSwatch + 5, y, width(), line), Qt::AlignLeft | Qt::AlignVCenter, name);
-        x += kSwatch + 5 + fontMetrics().horizontalAdvance(name) + 16;
+        const QRectF label = place.adjusted(kSwatch + metrics.averageCharWidth(), 0, 0, 0);
+        painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter, item.text);
     }
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <map>
 #include <stdexcept>
@@ -17,24 +18,42 @@ NightTrack AfterPass(const std::map<Field, std::string>& typed, double step = kN
 }
 
 // The observing night runs from local noon to local noon: its midnight (JD,
-// UT) for instants in zones east and west of Greenwich and at noon exactly.
+// UT) for instants in zones east and west of Greenwich and at noon exactly,
+// and the date of its evening, across a year's end and a leap day.
 TEST(NightTrack, MidnightOfTheObservingNight)
 {
     const struct {
         const char *zone, *date, *time;
         double midnight;
+        int year, month, day;  // the evening
     } cases[] = {
-        {"0", "2024.1215", "13", 2460660.5},  // La Palma, the night of December 15 to 16
-        {"0", "2024.1215", "22", 2460660.5},
-        {"0", "2024.1216", "3", 2460660.5},
-        {"0", "2024.1216", "11.5959", 2460660.5},
-        {"0", "2024.1216", "12", 2460661.5},  // noon begins the next night
-        {"8", "2026.1204", "22", 2461379.8333333},  // 08:00 UT, as searched from the universal date
-        {"-5.5", "2025.0115", "21", 2460691.2708333},  // 18:30 UT
+        {"0", "2024.1215", "13", 2460660.5, 2024, 12, 15},  // La Palma, the night of December 15 to 16
+        {"0", "2024.1215", "22", 2460660.5, 2024, 12, 15},
+        {"0", "2024.1216", "3", 2460660.5, 2024, 12, 15},
+        {"0", "2024.1216", "11.5959", 2460660.5, 2024, 12, 15},
+        {"0", "2024.1216", "12", 2460661.5, 2024, 12, 16},  // noon begins the next night
+        {"8", "2026.1204", "22", 2461379.8333333, 2026, 12, 4},  // 08:00 UT, as searched from the universal date
+        {"-5.5", "2025.0115", "21", 2460691.2708333, 2025, 1, 15},  // 18:30 UT
+        {"0", "2025.0101", "3", 2460676.5, 2024, 12, 31},
+        {"0", "2024.0301", "2", 2460370.5, 2024, 2, 29},
     };
     for (const auto& c : cases) {
         const NightInputs night = InputsAfterPass({{Field::TimeZone, c.zone}, {Field::Date, c.date}, {Field::Time, c.time}});
         EXPECT_NEAR(night.localMidnight, c.midnight, 1e-6) << c.zone << " " << c.date << " " << c.time;
+        EXPECT_EQ((std::array{night.evening.year, night.evening.month, night.evening.day}),
+                  (std::array{c.year, c.month, c.day})) << c.date << " " << c.time;
+    }
+}
+
+// Latitudes on the Earth reach the poles and no further.
+TEST(NightTrack, LatitudeOnEarth)
+{
+    const struct {
+        double latitude;
+        bool onEarth;
+    } cases[] = {{90, true}, {-90, true}, {90.0001, false}, {-95.3, false}, {std::nan(""), false}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(LatitudeOnEarth({0, c.latitude}), c.onEarth) << c.latitude;
     }
 }
 

@@ -3,6 +3,7 @@
 // desktop program's users expect (keys, data files named in any case, the
 // display of a faulted pass, the main window's size and place).
 #include <QtTest>
+#include <QSvgRenderer>
 #include <QtWidgets>
 #include <cmath>
 #include <memory>
@@ -11,6 +12,8 @@
 #include "pass/pass.h"
 #include "ui/controls.h"
 #include "ui/main_window.h"
+#include "ui/night_chart.h"
+#include "ui/night_texts.h"
 #include "ui/night_window.h"
 
 namespace orvexal::test {
@@ -601,31 +604,74 @@ private slots:
         QVERIFY(Read("orvex3.ini") == settings && !QFile::exists("Orvex3.ini"));
     }
 
-    // The Night window: opened before any calculation, the chart is empty;
-    // then it follows each calculation, a night of midnight sun the second.
-    // Closed and opened again, its chart saved as a PNG of the chart's size
-    // with the day sky of the midnight sun (not the window's grey) just after
-    // midnight; a folder that does not exist cannot take it.
+    // The Night window: empty before any calculation, then following each
+    // one, its times clock times and none packed. La Palma, the night of
+    // 2024 December 12: sunrise at 07:55:58 and moonset at 05:51:11 as
+    // astropy 5.2 finds them (the Sun's centre at -0.8333 deg geometric, the
+    // Moon's upper limb on the horizon under 34' of refraction); the fixed
+    // now, 04:48:49 at the designed site (zone 8), on the night that holds it
+    // only; a target that never rises there; a latitude beyond the pole.
     void nightWindow()
     {
         Trigger("AtChart");
         auto* night = Find<NightWindow>("frmNight", "frmNight");
+        auto* chart = Find<NightChart>("NightChart", "frmNight");
         QVERIFY(night->isVisible() && !night->Track());
-        for (const bool midnightSun : {false, true}) {
-            Window().SetText(Field::Latitude, midnightSun ? "69.3857" : "53.45289");
-            Window().SetText(Field::Date, midnightSun ? "2026.0621" : "2026.1219");
+        const QStringList laPalma{"Text2=17.5248", "Text3=28.4536", "Text4=0", "Text5=2024.1212", "Text6=21",
+                                  "Text7=5.3517",  "Text8=-5.2328"};
+        const QStringList designed{"Text2=122.50514", "Text3=53.45289", "Text4=8", "Text6=22", "Text8=22.22222"};
+        const struct {
+            QStringList typed;
+            QStringList shown, notShown;
+        } cases[] = {
+            {laPalma, {"sunrise 07:56", "moonset 05:51"}, {"never rises"}},
+            {designed + QStringList{"Text5=2026.1204"}, {"now 04:48"}, {}},
+            {designed + QStringList{"Text5=2026.1219"}, {}, {"now 04:48"}},
+            {laPalma + QStringList{"Text8=-70"}, {"never rises"}, {}},
+        };
+        const QRegularExpression packedTime(QStringLiteral("\\b\\d{1,2}\\.\\d{4}\\b"));
+        for (const auto& c : cases) {
+            for (const QString& entry : c.typed) {
+                Find<QLineEdit>(entry.section('=', 0, 0).toLatin1())->setText(entry.section('=', 1));
+            }
             Click("Command1");
-            QVERIFY(night->Track() && night->Track()->almanac.sun.twilight.dusk.has_value() != midnightSun);
-            QVERIFY(std::abs(night->Track()->observation.jd - LeadingNumber(Window().Text(Field::JulianDate))) < 1e-5);
+            const QStringList texts = chart->Texts();
+            QVERIFY2(night->Track() && !texts.join('\n').contains(packedTime), qPrintable(texts.join('\n')));
+            for (const QString& text : c.shown) {
+                QVERIFY2(texts.contains(text), qPrintable(text));
+            }
+            for (const QString& text : c.notShown) {
+                QVERIFY2(!texts.contains(text), qPrintable(text));
+            }
         }
-        Click("Command2", "frmNight");
-        QVERIFY(!night->isVisible());
+        Find<QLineEdit>("Text3")->setText("95.18");
+        Click("Command1");
+        QVERIFY(!night->Track() && !Find("Command1", "frmNight")->isEnabled());
+        QVERIFY(chart->Texts().join(' ').contains(QStringLiteral("95\u00b0 18\u2032")));
+    }
+
+    // The chart saved as PNG (the pixels the window shows), PDF and SVG (its
+    // size); a folder that does not exist takes none. The name offered comes
+    // from the site and the evening: the fixed now is 04:48 on December 5.
+    void nightImages()
+    {
+        Click("Command1");
         Trigger("AtChart");
-        QVERIFY(night->SaveImage(QStringLiteral("night.png")));
-        const QImage image(QStringLiteral("night.png"));
-        QCOMPARE(image.size(), Find("NightChart", "frmNight")->size());
-        QCOMPARE(QColor(image.pixel(image.width() / 2 + 10, image.height() / 2)), QColor(188, 217, 242));
-        QVERIFY(!night->SaveImage(QStringLiteral("missing/night.png")));
+        auto* night = Find<NightWindow>("frmNight", "frmNight");
+        auto* chart = Find("NightChart", "frmNight");
+        QCOMPARE(ImageBaseName(ReadNightInputs(Window())), QStringLiteral("Kestrine Astr. Observatory 2026-12-04"));
+        const std::pair<ImageFormat, QString> files[] = {
+            {ImageFormat::Png, "night.png"}, {ImageFormat::Pdf, "night.pdf"}, {ImageFormat::Svg, "night.svg"}};
+        for (const auto& [format, name] : files) {
+            QVERIFY(night->SaveImage(name, format));
+            QVERIFY(!night->SaveImage("missing/" + name, format));
+        }
+        QCOMPARE(QImage(QStringLiteral("night.png")).convertToFormat(QImage::Format_RGB32),
+                 chart->grab().toImage().convertToFormat(QImage::Format_RGB32));
+        QVERIFY(Read("night.pdf").startsWith("%PDF-"));
+        const QSvgRenderer svg(QStringLiteral("night.svg"));
+        QVERIFY(svg.isValid());
+        QCOMPARE(svg.viewBox(), QRect(QPoint(0, 0), chart->size()));
     }
 };
 
