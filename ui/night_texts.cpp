@@ -177,10 +177,10 @@ void AddTarget(std::vector<AlmanacLine>& lines, const Almanac& almanac)
     const bool dark = !almanac.dark.empty();
     const QString at = Tr("%1 at %2");
     lines.push_back(Entry(dark ? Tr("highest in the dark") : Tr("highest in the night"),
-                          at.arg(DegreesText(target.highestAltitude), ClockText(target.highestAt))));
+                          at.arg(DegreesText(target.highest.altitude), ClockText(target.highestAt))));
     if (dark) {
         lines.push_back(Entry(Tr("above %1 in the dark").arg(LimitText(kHighAltitude)),
-                              DurationText(target.hoursHighInDark)));
+                              DurationText(TotalHours(target.windows))));
     }
     lines.push_back(
         Entry(Tr("Moon nearest"), at.arg(DegreesText(target.moonLeastDistance), ClockText(target.moonLeastAt))));
