@@ -4,10 +4,14 @@
 // when the target rises, culminates and sets, how high it stands in the dark
 // and for how long above 30 degrees; and the local sidereal time at midnight.
 //
-// Method: the night is sampled every kSkyStepMinutes (night/sky.h); an event
-// is bracketed between two samples where the body passes its altitude and
-// the instant is then halved to within a second. Each body moves through the
-// night (it is not held at one instant, as the pass's dusk and dawn are):
+// Method: the Sun and the Moon are sampled every kSkyStepMinutes
+// (night/sky.h); an event is bracketed between two samples where the body
+// passes its altitude and the instant then halved to within a second
+// (night/crossings.h). The target's events follow in closed form from its
+// hour angle (night/target_path.h), its distance from the Moon from the
+// Moon's direction at the samples (night/observing_night.h). Each body
+// moves through the night (it is not held at one instant, as the pass's
+// dusk and dawn are):
 // - the Sun: its apparent place (Meeus, Astronomical Algorithms, ch. 25,
 //   about 0.01 degree) and the geometric altitude of its centre. Sunset and
 //   sunrise at -0.8333 degrees (the upper limb on the horizon under 34' of

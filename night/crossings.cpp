@@ -1,7 +1,6 @@
 #include "night/crossings.h"
 
 #include <algorithm>
-#include <ranges>
 
 namespace orvexal {
 namespace {
@@ -38,13 +37,9 @@ std::optional<double> FirstCrossing(const std::vector<Crossing>& crossings, bool
 
 std::optional<double> LastCrossing(const std::vector<Crossing>& crossings, bool upward)
 {
-    const auto found = std::ranges::find(crossings | std::views::reverse, upward, &Crossing::upward);
+    const auto found = std::find_if(crossings.rbegin(), crossings.rend(),
+                                    [upward](const Crossing& c) { return c.upward == upward; });
     return found == crossings.rend() ? std::nullopt : std::optional(found->hours);
-}
-
-Intervals WhereOnSide(const Sampled& quantity, double level, bool above)
-{
-    return WhereOnSide(quantity, level, above, FindCrossings(quantity, level));
 }
 
 Intervals WhereOnSide(const Sampled& quantity, double level, bool above, const std::vector<Crossing>& crossings)

@@ -43,8 +43,7 @@ std::optional<double> LastCrossing(const std::vector<Crossing>& crossings, bool 
 
 // The stretches from the first sample to the last in which the quantity is
 // at or above the level (above = true) or below it, from its crossings of
-// the level.
-Intervals WhereOnSide(const Sampled& quantity, double level, bool above);
+// the level (FindCrossings).
 Intervals WhereOnSide(const Sampled& quantity, double level, bool above, const std::vector<Crossing>& crossings);
 
 // The same from crossings in time order within a span: onSideAtStart tells
