@@ -191,8 +191,22 @@ TEST(NightTrack, ObservationAsThePassSawIt)
     for (const double step : {0.0, 121.0, std::nan("")}) {
         EXPECT_THROW(AfterPass({}, step), std::invalid_argument) << step;
     }
+    // At the least and the largest step the samples are a step apart, and
+    // the sky's stretches (several limits crossed within one 2-hour step)
+    // follow one another from the first sample to the last.
     for (const double step : {kNightLeastStepMinutes, kNightLargestStepMinutes}) {
-        EXPECT_FALSE(AfterPass({}, step).samples.empty()) << step;
+        const NightTrack night = AfterPass({{Field::Twilight, "0"}}, step);
+        EXPECT_NEAR(night.samples.at(1).localHours - night.samples[0].localHours, step / 60, 1e-6) << step;
+        EXPECT_EQ(night.sky.front().from, night.samples.front().localHours) << step;
+        EXPECT_EQ(night.sky.back().to, night.samples.back().localHours) << step;
+        ASSERT_EQ(night.sky.size(), 9u) << step;  // day, three twilights, night and back
+        for (std::size_t i = 0; i < night.sky.size(); ++i) {
+            EXPECT_LE(night.sky[i].from, night.sky[i].to) << step << " " << i;
+            EXPECT_EQ(static_cast<int>(night.sky[i].sky), i <= 4 ? i : 8 - i) << step << " " << i;
+            if (i > 0) {
+                EXPECT_EQ(night.sky[i].from, night.sky[i - 1].to) << step << " " << i;
+            }
+        }
     }
 }
 
