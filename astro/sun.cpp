@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "astro/angles.h"
-#include "numbers/packed.h"
 #include "numbers/units.h"
 
 namespace orvexal {
@@ -53,21 +52,21 @@ int QuadrantOf(double degrees)
 
 }  // namespace
 
-float SunRightAscension(double jd)
+double SunRightAscension(double jd)
 {
     const double lambda = EclipticLongitude(jd);
     const double alphaPrime = std::atan(std::tan(lambda / kSunDegreesPerRadian)
                                         * std::cos(kObliquity / kSunDegreesPerRadian))
                               * kSunDegreesPerRadian;
     const double alpha = alphaPrime + 90 * (QuadrantOf(lambda) - QuadrantOf(alphaPrime));
-    return PackDecimal(alpha / 15);
+    return alpha / 15;
 }
 
-float SunDeclination(double jd)
+double SunDeclination(double jd)
 {
     const double lambda = EclipticLongitude(jd);
     const double x = std::sin(lambda / kSunDegreesPerRadian) * std::sin(kObliquity / kSunDegreesPerRadian);
-    return PackDecimal(ArcSine(x) * kSunDegreesPerRadian);
+    return ArcSine(x) * kSunDegreesPerRadian;
 }
 
 }  // namespace orvexal

@@ -5,19 +5,12 @@
 
 namespace orvexal {
 
-// The Sun's packed right ascension (H.MMSS) and declination (D.MMSS) of the
-// last calculation, kept for the twilight searches.
-struct SunPlace {
-    float SunRA = 0;
-    float SunDec = 0;
-};
+// The Sun's right ascension for a JD (universal time), decimal hours.
+// jd 2451545.0 gives 18.7395..., which the pass packs to 18.442247.
+double SunRightAscension(double jd);
 
-// The Sun's right ascension for a JD (universal time), packed H.MMSS, single
-// precision. jd 2451545.0 gives 18.442247.
-float SunRightAscension(double jd);
-
-// The Sun's declination for a JD, packed D.MMSS, single precision.
-// jd 2451545.0 gives -23.022833.
-float SunDeclination(double jd);
+// The Sun's declination for a JD, decimal degrees. jd 2451545.0 gives
+// -23.0412..., packed -23.022833.
+double SunDeclination(double jd);
 
 }  // namespace orvexal

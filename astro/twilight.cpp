@@ -4,14 +4,16 @@
 #include <optional>
 
 #include "astro/sidereal_time.h"
-#include "numbers/packed.h"
 #include "numbers/units.h"
 
 namespace orvexal {
 namespace {
 
-// Guard against a value a hair below a whole unit losing it.
-constexpr double kGuard = 1e-7;
+// Degrees to radians with the searches' own constant.
+double DegToRad(double x)
+{
+    return x / kTwilightDegreesPerRadian;
+}
 
 // Search windows, days from local midnight jd0: dawn 00:00 to 09:00, dusk
 // 16:00 of the evening before to 01:00.
@@ -135,59 +137,33 @@ std::optional<double> Crossing(const SunForSearch& sun, const Search& search, do
     return Bisect(sun, search, s0, a, b);
 }
 
-SunForSearch Prepare(double longitude, double latitude, float sunRA, float sunDec)
+SunForSearch Prepare(double longitudeWestDeg, double latitudeNorthDeg, double sunRaHours, double sunDecDeg)
 {
-    const double dec = PackedToDecimal(sunDec);
-    return {longitude / kDegreesPerHour, PackedToDecimal(sunRA),
-            std::sin(DegToRad(dec)) * std::sin(DegToRad(latitude)),
-            std::cos(DegToRad(latitude)) * std::cos(DegToRad(dec))};
+    return {longitudeWestDeg / kDegreesPerHour, sunRaHours,
+            std::sin(DegToRad(sunDecDeg)) * std::sin(DegToRad(latitudeNorthDeg)),
+            std::cos(DegToRad(latitudeNorthDeg)) * std::cos(DegToRad(sunDecDeg))};
 }
 
 }  // namespace
 
-double PackedToDecimal(double x)
+std::optional<double> DawnTime(double longitudeWestDeg, double latitudeNorthDeg, double h0, double jd0,
+                               double sunRaHours, double sunDecDeg)
 {
-    const double s = SignOf(x);
-    const double a = std::fabs(x);
-    const double d = std::trunc(a + kGuard);
-    const double m = std::trunc((a - d + kGuard) * 100);
-    const float sec = static_cast<float>((a - d) * 10000 - m * 100);
-    return s * ((m / 60 + d) + sec / 3600.0);
-}
-
-float DecimalToPacked(double x)
-{
-    const double s = SignOf(x);
-    const double a = std::fabs(x);
-    const double d = std::trunc(a + kGuard);
-    const double m = std::trunc((a - d + kGuard) * 60);
-    const float sec = static_cast<float>(((a - d) * 60 - m) * 60);
-    return static_cast<float>(s * (d + (m + sec / 100.0) / 100));
-}
-
-double DegToRad(double x)
-{
-    return x / kTwilightDegreesPerRadian;
-}
-
-std::optional<float> DawnTime(double longitude, double latitude, double h0, double jd0, float sunRA,
-                              float sunDec)
-{
-    const auto m = Crossing(Prepare(longitude, latitude, sunRA, sunDec), kDawn, h0, jd0);
+    const auto m = Crossing(Prepare(longitudeWestDeg, latitudeNorthDeg, sunRaHours, sunDecDeg), kDawn, h0, jd0);
     if (!m) {
         return std::nullopt;
     }
-    return DecimalToPacked((*m - jd0) * kHoursPerDay);
+    return (*m - jd0) * kHoursPerDay;
 }
 
-std::optional<float> DuskTime(double longitude, double latitude, double h0, double jd0, float sunRA,
-                              float sunDec)
+std::optional<double> DuskTime(double longitudeWestDeg, double latitudeNorthDeg, double h0, double jd0,
+                               double sunRaHours, double sunDecDeg)
 {
-    const auto m = Crossing(Prepare(longitude, latitude, sunRA, sunDec), kDusk, h0, jd0);
+    const auto m = Crossing(Prepare(longitudeWestDeg, latitudeNorthDeg, sunRaHours, sunDecDeg), kDusk, h0, jd0);
     if (!m) {
         return std::nullopt;
     }
-    return DecimalToPacked(kHoursPerDay - (jd0 - *m) * kHoursPerDay);
+    return kHoursPerDay - (jd0 - *m) * kHoursPerDay;
 }
 
 }  // namespace orvexal

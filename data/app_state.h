@@ -3,9 +3,9 @@
 #pragma once
 
 #include "astro/constellation.h"
-#include "astro/sun.h"
 #include "data/location_list.h"
 #include "numbers/fault.h"
+#include "pass/pass.h"
 
 namespace orvexal {
 

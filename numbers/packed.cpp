@@ -42,4 +42,24 @@ float PackDecimal(double value)
     return static_cast<float>(((s / 100.0 + m) / 100.0 + d) * sign);
 }
 
+double PackedToDecimal(double packed)
+{
+    const double s = SignOf(packed);
+    const double a = std::fabs(packed);
+    const double d = std::trunc(a + kPackGuard);
+    const double m = std::trunc((a - d + kPackGuard) * 100);
+    const float sec = static_cast<float>((a - d) * 10000 - m * 100);
+    return s * ((m / 60 + d) + sec / 3600.0);
+}
+
+float DecimalToPacked(double value)
+{
+    const double s = SignOf(value);
+    const double a = std::fabs(value);
+    const double d = std::trunc(a + kPackGuard);
+    const double m = std::trunc((a - d + kPackGuard) * 60);
+    const float sec = static_cast<float>(((a - d) * 60 - m) * 60);
+    return static_cast<float>(s * (d + (m + sec / 100.0) / 100));
+}
+
 }  // namespace orvexal

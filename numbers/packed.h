@@ -30,6 +30,15 @@ PackedParts ParsePacked(double value);
 // that whole number.
 float PackDecimal(double value);
 
+// The same two conversions as the twilight searches carry them, with the
+// guard of 1e-7 added before the minutes are scaled instead of after: the
+// decimal value of a packed number (as ParsePacked's decimal for seconds
+// below 60), and a decimal value packed in single precision, where a value
+// 6e-6 minutes short of a whole minute counts as that minute with a tiny
+// negative seconds part (2.0166666 h gives 2.01, PackDecimal 2.006).
+double PackedToDecimal(double packed);
+float DecimalToPacked(double value);
+
 // The sign of a value as -1, 0 or +1.
 Int16 SignOf(double value);
 

@@ -7,6 +7,7 @@
 #include "astro/horizon.h"
 #include "astro/precession.h"
 #include "astro/sidereal_time.h"
+#include "astro/sun.h"
 #include "astro/twilight.h"
 #include "numbers/fixed_format.h"
 #include "numbers/number_text.h"
@@ -34,7 +35,8 @@ enum class TextForm {
     PackedWidened,  // packed in single precision, then widened to double, so
                     // that the rounding shows: 20.4058 as " 20.4057998657227"
     PackedSingle,   // packed in single precision, its 7-digit text
-    Single,         // a packed single-precision value as it stands
+    TwilightPacked, // packed in single precision with the twilight searches'
+                    // guard (DecimalToPacked), its 7-digit text
     Fixed,          // 5 decimals right-aligned in 8 characters
     Year,           // the general text without the sign blank, 10 characters
 };
@@ -62,10 +64,10 @@ constexpr ResultFormat kResultFormats[] = {
     {Field::Azimuth, 9, TextForm::PackedSingle},
     {Field::GalacticLongitude, 9, TextForm::PackedWidened},
     {Field::GalacticLatitude, 9, TextForm::PackedSingle},
-    {Field::SunRightAscension, 8, TextForm::Single},
-    {Field::SunDeclination, 8, TextForm::Single},
-    {Field::Dusk, 8, TextForm::Single},
-    {Field::Dawn, 8, TextForm::Single},
+    {Field::SunRightAscension, 8, TextForm::PackedSingle},
+    {Field::SunDeclination, 8, TextForm::PackedSingle},
+    {Field::Dusk, 8, TextForm::TwilightPacked},
+    {Field::Dawn, 8, TextForm::TwilightPacked},
 };
 
 const ResultFormat& FormatOf(Field field)
@@ -84,7 +86,7 @@ std::string FullText(double value, TextForm form)
     case TextForm::General: return GeneralText(value);
     case TextForm::PackedWidened: return GeneralTextNoSmallExponent(static_cast<double>(PackDecimal(value)));
     case TextForm::PackedSingle: return GeneralTextNoSmallExponent(PackDecimal(value));
-    case TextForm::Single: return GeneralTextNoSmallExponent(static_cast<float>(value));
+    case TextForm::TwilightPacked: return GeneralTextNoSmallExponent(DecimalToPacked(value));
     case TextForm::Fixed: return FormatFixed(value, 8, 5);
     case TextForm::Year: {
         const std::string text = GeneralText(value);
@@ -294,13 +296,14 @@ private:
         Show(Field::GalacticLatitude, galactic.b * kDegreesPerRadian);
     }
 
-    // Kept for the twilight searches.
+    // Kept, packed in single precision as the fields show it, for the
+    // twilight searches.
     void ShowSun()
     {
-        const float ra = SunRightAscension(jd_);
-        const float dec = SunDeclination(jd_);
+        const double ra = SunRightAscension(jd_);
+        const double dec = SunDeclination(jd_);
         CheckFloatingFaults();
-        sun_ = SunPlace{ra, dec};
+        sun_ = SunPlace{PackDecimal(ra), PackDecimal(dec)};
         Show(Field::SunRightAscension, ra);
         Show(Field::SunDeclination, dec);
     }
@@ -310,11 +313,13 @@ private:
     void ShowTwilight()
     {
         const double jd0 = ObservingNightMidnight(ut_, zone_, jd_);
-        ShowTwilightTime(Field::Dusk, DuskTime(longitude_, latitude_, twilight_, jd0, sun_.SunRA, sun_.SunDec));
-        ShowTwilightTime(Field::Dawn, DawnTime(longitude_, latitude_, twilight_, jd0, sun_.SunRA, sun_.SunDec));
+        const double sunRaHours = PackedToDecimal(sun_.SunRA);
+        const double sunDecDeg = PackedToDecimal(sun_.SunDec);
+        ShowTwilightTime(Field::Dusk, DuskTime(longitude_, latitude_, twilight_, jd0, sunRaHours, sunDecDeg));
+        ShowTwilightTime(Field::Dawn, DawnTime(longitude_, latitude_, twilight_, jd0, sunRaHours, sunDecDeg));
     }
 
-    void ShowTwilightTime(Field field, std::optional<float> time)
+    void ShowTwilightTime(Field field, std::optional<double> time)
     {
         if (time) {
             Show(field, *time);

@@ -10,12 +10,19 @@
 #include <optional>
 
 #include "astro/constellation.h"
-#include "astro/sun.h"
 #include "numbers/fault.h"
 #include "pass/clock.h"
 #include "pass/fields.h"
 
 namespace orvexal {
+
+// The Sun's place of the last pass as its fields show it, packed H.MMSS and
+// D.MMSS in single precision: kept from one pass to the next, the place at
+// which the twilight searches hold the Sun.
+struct SunPlace {
+    float SunRA = 0;
+    float SunDec = 0;
+};
 
 // The computations of a pass, in the order it runs them.
 enum class Computation {

@@ -42,5 +42,15 @@ TEST(PackDecimal, PacksIntoSinglePrecision)
     EXPECT_EQ(ParsePacked(32767.0).whole, 32767);
 }
 
+// The twilight searches' variants, the guard added before the scaling.
+TEST(PackedToDecimal, GuardBeforeScaling)
+{
+    EXPECT_NEAR(DecimalToPacked(0.002197265625), 0.000791, 1e-6);
+    EXPECT_EQ(DecimalToPacked(2.0166666), 2.01f);  // PackDecimal: 2.006
+    EXPECT_EQ(DecimalToPacked(-1.5), -1.3f);
+    EXPECT_NEAR(PackedToDecimal(22.080957), 22 + 8 / 60.0 + 9.57 / 3600, 1e-6);
+    EXPECT_NEAR(PackedToDecimal(-0.30), -0.5, 1e-12);
+}
+
 }  // namespace
 }  // namespace orvexal
