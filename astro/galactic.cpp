@@ -19,8 +19,10 @@ constexpr std::array<std::array<double, 3>, 3> kEquatorialToGalactic{{
 
 }  // namespace
 
-GalacticPlace GalacticCoordinates(double ra, double dec)
+GalacticPlace GalacticCoordinates(EquatorialPlace place)
 {
+    const double ra = place.rightAscension;
+    const double dec = place.declination;
     const std::array<double, 3> e{std::cos(ra) * std::cos(dec), std::sin(ra) * std::cos(dec),
                                   std::sin(dec)};
     std::array<double, 3> g{};

@@ -28,8 +28,10 @@ constexpr double kSinObliquity = 0.39786857;
 
 }  // namespace
 
-double HeliocentricCorrection(double jd, double yearStart, double newRa, double newDec)
+double HeliocentricCorrection(double jd, double yearStart, EquatorialPlace place)
 {
+    const double newRa = place.rightAscension;
+    const double newDec = place.declination;
     const double t = (jd - yearStart) * kDailyMotion;
     const double x = (kXAmplitude * std::cos((t - kXPhase) / kDegreesPerRadian)
                       + kX2Amplitude * std::cos((2 * t - kX2Phase) / kDegreesPerRadian))

@@ -114,11 +114,11 @@ double AzimuthOf(double hourAngle, double newDec, double phi, double z)
 
 }  // namespace
 
-void HorizonCoordinates(double lst, double newRa, double newDec, double latitude,
-                        HorizonSink& sink)
+void HorizonCoordinates(double lstHours, EquatorialPlace place, double latitudeNorthDeg, HorizonSink& sink)
 {
-    const double phi = latitude / kDegreesPerRadian;
-    const double h = lst * kDegreesPerHour - newRa * kDegreesPerRadian;
+    const double newDec = place.declination;
+    const double phi = latitudeNorthDeg / kDegreesPerRadian;
+    const double h = lstHours * kDegreesPerHour - place.rightAscension * kDegreesPerRadian;
     sink.HourAngle(h);
 
     const double q = std::sin(phi) * std::sin(newDec)
@@ -156,10 +156,10 @@ double TrueAltitudeOfApparent(double apparentDeg)
     return high;
 }
 
-HorizonPlace HorizonPlaceOf(double lstHours, EquatorialPlace place, double latitudeDeg)
+HorizonPlace HorizonPlaceOf(double lstHours, EquatorialPlace place, double latitudeNorthDeg)
 {
     HorizonValues values;
-    HorizonCoordinates(lstHours, place.rightAscension, place.declination, latitudeDeg, values);
+    HorizonCoordinates(lstHours, place, latitudeNorthDeg, values);
     return values.place;
 }
 

@@ -25,8 +25,7 @@ public:
 // horizon Saemundsson's refraction and Young's air mass, which hold down to
 // it. Below the horizon no refraction is added and the air mass is 1 / cos z,
 // negative. The azimuth of a target exactly at the zenith is shown as 0.
-void HorizonCoordinates(double lst, double newRa, double newDec, double latitude,
-                        HorizonSink& sink);
+void HorizonCoordinates(double lstHours, EquatorialPlace place, double latitudeNorthDeg, HorizonSink& sink);
 
 // The four results of the same computation together.
 struct HorizonPlace {
@@ -38,7 +37,7 @@ struct HorizonPlace {
 
 // For a place given in radians, the sidereal time in hours and the latitude
 // in degrees.
-HorizonPlace HorizonPlaceOf(double lstHours, EquatorialPlace place, double latitudeDeg);
+HorizonPlace HorizonPlaceOf(double lstHours, EquatorialPlace place, double latitudeNorthDeg);
 
 // The true altitude, degrees, at which the same rules give a target the
 // apparent altitude a: the least true altitude whose apparent altitude is

@@ -47,8 +47,10 @@ Vector Rotate(const Matrix& r, const Vector& a)
 
 }  // namespace
 
-EquatorialPlace Precess(double fromEpoch, double ra, double dec, double toEpoch)
+EquatorialPlace Precess(double fromEpoch, EquatorialPlace place, double toEpoch)
 {
+    const double ra = place.rightAscension;
+    const double dec = place.declination;
     const double t = (fromEpoch + toEpoch) / 200 - 19;  // mid-point, centuries from 1900.0
     const double eps = (kObliquityBase - kObliquityRate * t) / kDegreesPerRadian;
     const double psi = ((toEpoch - fromEpoch) / kPrecessionPeriod) * kPrecessionFullTurn;

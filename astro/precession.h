@@ -11,11 +11,11 @@
 
 namespace orvexal {
 
-// Moves (ra, dec) in radians from the mean equator and equinox of fromEpoch
+// Moves a place (radians) from the mean equator and equinox of fromEpoch
 // to those of toEpoch (decimal years). The new ra lies in 0 up to about
 // 6.2831853, the new dec in -pi/2..+pi/2. A result on the 6 h or 18 h
 // circle (b1 = 0) takes the arctangent as +-pi/2 by the sign of b2; at a
 // pole (|b3| >= 1) the dec is +-pi/2 by the sign of b3.
-EquatorialPlace Precess(double fromEpoch, double ra, double dec, double toEpoch);
+EquatorialPlace Precess(double fromEpoch, EquatorialPlace place, double toEpoch);
 
 }  // namespace orvexal

@@ -25,6 +25,8 @@ double CivilDayStart(double jd)
 SiderealDay SiderealDayFrom(double j0)
 {
     const double t = (j0 - kJ2000) / kDaysPerCentury;
+    // The terms grouped and ordered as published: another order changes
+    // the last bits, and the single-precision result with them.
     return {j0, (t * kGmstA2 * t) + (t * kGmstA1 + kGmstA0) - (t * kGmstA3 * t * t)};
 }
 
@@ -63,9 +65,9 @@ float LocalSiderealTime(const SiderealDay& day, double jd, double longitudeHours
     return static_cast<float>(lst);
 }
 
-float LocalSiderealTime(double jd, double longitude)
+float LocalSiderealTime(double jd, double longitudeWestDeg)
 {
-    return LocalSiderealTime(SiderealDayOf(jd), jd, longitude / kDegreesPerHour);
+    return LocalSiderealTime(SiderealDayOf(jd), jd, longitudeWestDeg / kDegreesPerHour);
 }
 
 }  // namespace orvexal

@@ -4,17 +4,15 @@
 // Ephemeris 1986, p. 86); the equation of the equinoxes is not applied.
 #pragma once
 
-namespace orvexal {
+#include "numbers/units.h"
 
-// Sidereal hours per hour of universal time, as the mean sidereal time of
-// the pass carries it.
-constexpr double kSiderealHoursPerHour = 1.00273790934;
+namespace orvexal {
 
 // Local mean sidereal time in hours for a JD (universal time) and a longitude
 // in decimal degrees, positive to the west. The result is rounded to single
 // precision as the last step. Within +-180 degrees of longitude it lies in
 // 0..24. jd 2451545.0 at longitude 0 gives 18.697374557870 h before rounding.
-float LocalSiderealTime(double jd, double longitude);
+float LocalSiderealTime(double jd, double longitudeWestDeg);
 
 // The civil day (universal time) holding a JD, from 0h UT, and Greenwich
 // mean sidereal time at its start in hours, not reduced to 0..24. Searches

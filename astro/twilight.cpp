@@ -27,7 +27,7 @@ constexpr int kHalvings = 12;
 
 // Sidereal days per solar day: the Sun's hour angle (with the Sun held at
 // one place) turns this much faster than the clock.
-constexpr double kSiderealRate = 1.00273790935;
+constexpr double kSiderealRate = kTwilightSiderealHoursPerHour;
 
 // Half a sidereal day, in days: from the Sun's upper to its lower
 // culmination.

@@ -92,7 +92,7 @@ EquatorialPlace TargetOfDate(const NightInputs& inputs)
 {
     constexpr double kJ2000Epoch = 2000.0;
     const double epoch = kJ2000Epoch + (inputs.observationJd - kJ2000) / kDaysPerJulianYear;
-    return Precess(inputs.targetEpoch, inputs.target.rightAscension, inputs.target.declination, epoch);
+    return Precess(inputs.targetEpoch, inputs.target, epoch);
 }
 
 }  // namespace orvexal

@@ -16,7 +16,7 @@ TargetPlan PlanOf(const ObservingNight& night, const CatalogPlace& target, doubl
 {
     TargetPlan plan;
     plan.placeOfDate =
-        Precess(target.epoch, target.place.rightAscension, target.place.declination, epochOfDate);
+        Precess(target.epoch, target.place, epochOfDate);
     plan.night = night.Target(plan.placeOfDate, plan.placeOfDate, thresholds);
     plan.bestMoonDistance = night.MoonDistance(plan.placeOfDate, plan.night.highestAt);
     if (!plan.night.windows.empty()) {

@@ -17,6 +17,12 @@ constexpr double kDegreesPerRadian = 57.295779513086;
 constexpr double kSunDegreesPerRadian = 57.29577952;
 constexpr double kTwilightDegreesPerRadian = 57.29577951;
 
+// Sidereal hours per hour of universal time, each as its formula was
+// published: the pass's mean sidereal time carries 1.00273790934, the
+// twilight searches' Sun 1.00273790935.
+constexpr double kSiderealHoursPerHour = 1.00273790934;
+constexpr double kTwilightSiderealHoursPerHour = 1.00273790935;
+
 // Degrees per hour of right ascension or time.
 constexpr double kDegreesPerHour = 15;
 

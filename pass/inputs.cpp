@@ -104,7 +104,7 @@ EquatorialPlace PlaceAtNewEpoch(double epoch, EquatorialPlace place, double newE
     if (epoch == newEpoch) {
         return place;
     }
-    return Precess(epoch, place.rightAscension, place.declination, newEpoch);
+    return Precess(epoch, place, newEpoch);
 }
 
 }  // namespace orvexal

@@ -131,11 +131,11 @@ public:
         At(Computation::Precession);
         PrecessToNewEpoch();
         At(Computation::HeliocentricCorrection);
-        Show(Field::HeliocentricCorrection, HeliocentricCorrection(jd_, yearStart_, newRa_, newDec_));
+        Show(Field::HeliocentricCorrection, HeliocentricCorrection(jd_, yearStart_, {newRa_, newDec_}));
         At(Computation::SiderealTime);
         lst_ = Show(Field::SiderealTime, LocalSiderealTime(jd_, longitude_));
         At(Computation::HorizonCoordinates);
-        HorizonCoordinates(lst_, newRa_, newDec_, latitude_, *this);
+        HorizonCoordinates(lst_, {newRa_, newDec_}, latitude_, *this);
         At(Computation::Constellation);
         ShowConstellation();
         At(Computation::GalacticCoordinates);
@@ -279,7 +279,7 @@ private:
     // The boundaries are those of equinox 1875.
     void ShowConstellation()
     {
-        const EquatorialPlace place = Precess(epoch_, ra_, dec_, kBoundaryEpoch);
+        const EquatorialPlace place = Precess(epoch_, {ra_, dec_}, kBoundaryEpoch);
         const double hours = CheckedValue(place.rightAscension * kDegreesPerRadian / kDegreesPerHour);
         const double degrees = CheckedValue(place.declination * kDegreesPerRadian);
         Write(Field::Constellation, constellations_.ConDataLoaded
@@ -290,8 +290,8 @@ private:
     // The galactic conversion expects equinox 2000.
     void ShowGalacticCoordinates()
     {
-        const EquatorialPlace place = Precess(epoch_, ra_, dec_, kGalacticEpoch);
-        const GalacticPlace galactic = GalacticCoordinates(place.rightAscension, place.declination);
+        const EquatorialPlace place = Precess(epoch_, {ra_, dec_}, kGalacticEpoch);
+        const GalacticPlace galactic = GalacticCoordinates(place);
         Show(Field::GalacticLongitude, galactic.l * kDegreesPerRadian);
         Show(Field::GalacticLatitude, galactic.b * kDegreesPerRadian);
     }

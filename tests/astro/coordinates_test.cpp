@@ -69,12 +69,12 @@ TEST(Precess, WorkedValuesAndLimits)
         {2000, 12, -45, 2000, 11.9999999863, -45},
     };
     for (const auto& [from, ra, dec, to, newRa, newDec] : cases) {
-        const EquatorialPlace p = Precess(from, ra * 15 / kDegreesPerRadian, dec / kDegreesPerRadian, to);
+        const EquatorialPlace p = Precess(from, {ra * 15 / kDegreesPerRadian, dec / kDegreesPerRadian}, to);
         EXPECT_NEAR(p.rightAscension * kDegreesPerRadian / 15, newRa, 1e-9) << from << "->" << to;
         EXPECT_NEAR(p.declination * kDegreesPerRadian, newDec, 1e-9) << from << "->" << to;
     }
-    EXPECT_EQ(Precess(2000, 0, 1.5707963267948966, 2000).declination, 1.5707963267948966);
-    EXPECT_NEAR(Precess(2000, 1.5707963267948966, 0, 2000).rightAscension, 1.5707963267948966, 1e-15);
+    EXPECT_EQ(Precess(2000, {0, 1.5707963267948966}, 2000).declination, 1.5707963267948966);
+    EXPECT_NEAR(Precess(2000, {1.5707963267948966, 0}, 2000).rightAscension, 1.5707963267948966, 1e-15);
 }
 
 TEST(GalacticCoordinates, WorkedValues)
@@ -87,7 +87,7 @@ TEST(GalacticCoordinates, WorkedValues)
         {17 + 45 / 60.0 + 37.224 / 3600, -(28 + 56 / 60.0 + 10.23 / 3600), 0.0454522, -0.0846386},
     };
     for (const auto& [ra, dec, l, b] : cases) {
-        const GalacticPlace g = GalacticCoordinates(ra * 15 / kDegreesPerRadian, dec / kDegreesPerRadian);
+        const GalacticPlace g = GalacticCoordinates({ra * 15 / kDegreesPerRadian, dec / kDegreesPerRadian});
         EXPECT_NEAR(g.l * kDegreesPerRadian, l, 5e-7) << ra;
         EXPECT_NEAR(g.b * kDegreesPerRadian, b, 5e-7) << ra;
     }

@@ -22,7 +22,7 @@ struct Recorder : HorizonSink {
 Recorder Horizon(double lst, double raHours, double decDegrees, double latitude)
 {
     Recorder r;
-    HorizonCoordinates(lst, raHours * 15 / kDegreesPerRadian, decDegrees / kDegreesPerRadian, latitude, r);
+    HorizonCoordinates(lst, {raHours * 15 / kDegreesPerRadian, decDegrees / kDegreesPerRadian}, latitude, r);
     return r;
 }
 
@@ -72,7 +72,7 @@ TEST(HorizonCoordinates, NearTheHorizonRefractionAndAirMassStayContinuous)
     EXPECT_NEAR(horizon.values[2], 28.98 / 60, 0.01 / 60);
     EXPECT_NEAR(horizon.values[1], 31.7, 0.05);
     Recorder exact;
-    HorizonCoordinates(0.14271332396004477, 0, -44.99 / kDegreesPerRadian, 44.99, exact);
+    HorizonCoordinates(0.14271332396004477, {0, -44.99 / kDegreesPerRadian}, 44.99, exact);
     EXPECT_NEAR(exact.values[1], 31.7, 0.05);
 }
 
