@@ -17,7 +17,7 @@
 //   sunrise at -0.8333 degrees (the upper limb on the horizon under 34' of
 //   refraction); civil, nautical and astronomical twilight at -6, -12 and
 //   -18 degrees; dusk and dawn at the twilight altitude typed.
-// - the Moon: its topocentric apparent place (astro/moon.h). It rises and
+// - the Moon: its topocentric apparent place (ephemeris/moon.h). It rises and
 //   sets with its upper limb on the horizon under 34' of refraction: the
 //   centre's geometric altitude is then -(34' + its semidiameter).
 // - the target: its place at the new epoch and the pass's horizon rules

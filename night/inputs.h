@@ -8,7 +8,7 @@
 #include <string>
 
 #include "astro/sky_place.h"
-#include "astro/topocentric.h"
+#include "ephemeris/topocentric.h"
 #include "pass/fields.h"
 
 namespace orvexal {

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "astro/horizon.h"
-#include "astro/moon.h"
+#include "ephemeris/moon.h"
 #include "night/crossings.h"
 #include "numbers/units.h"
 

@@ -2,12 +2,12 @@
 
 #include <cmath>
 
-#include "astro/apparent_sidereal_time.h"
-#include "astro/delta_t.h"
-#include "astro/moon.h"
-#include "astro/nutation.h"
+#include "ephemeris/apparent_sidereal_time.h"
+#include "ephemeris/delta_t.h"
+#include "ephemeris/moon.h"
+#include "ephemeris/nutation.h"
 #include "astro/sidereal_time.h"
-#include "astro/solar_coordinates.h"
+#include "ephemeris/apparent_sun.h"
 #include "night/inputs.h"
 #include "numbers/units.h"
 

@@ -4,7 +4,7 @@
 // the geometric altitude of the Sun's centre from its apparent place (Meeus,
 // Astronomical Algorithms, ch. 25, about 0.01 degree) and the Greenwich
 // apparent sidereal time, and the Moon's topocentric apparent place and
-// geometric altitude (astro/moon.h) with the altitude at which its upper
+// geometric altitude (ephemeris/moon.h) with the altitude at which its upper
 // limb stands on the horizon. Worked out once for each sample of a night,
 // whatever is charted or planned against them.
 #pragma once
@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "astro/sky_place.h"
-#include "astro/topocentric.h"
+#include "ephemeris/topocentric.h"
 
 namespace orvexal {
 

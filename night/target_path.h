@@ -21,7 +21,7 @@
 
 #include "astro/sidereal_time.h"
 #include "astro/sky_place.h"
-#include "astro/topocentric.h"
+#include "ephemeris/topocentric.h"
 #include "night/almanac.h"
 
 namespace orvexal {

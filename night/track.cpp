@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "astro/angles.h"
-#include "astro/angular_distance.h"
+#include "ephemeris/angular_distance.h"
 #include "astro/horizon.h"
 #include "night/sky.h"
 #include "numbers/units.h"

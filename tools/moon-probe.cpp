@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <numbers>
 
-#include "astro/delta_t.h"
-#include "astro/moon.h"
+#include "ephemeris/delta_t.h"
+#include "ephemeris/moon.h"
 
 int main()
 {

@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "astro/moon.h"
+#include "ephemeris/moon.h"
 #include "data/constellation_file.h"
 #include "pass/fields.h"
 #include "pass/pass.h"

@@ -16,7 +16,7 @@
 #pragma once
 
 #include "astro/sky_place.h"
-#include "astro/topocentric.h"
+#include "ephemeris/topocentric.h"
 
 namespace orvexal {
 

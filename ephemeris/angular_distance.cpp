@@ -1,4 +1,4 @@
-#include "astro/angular_distance.h"
+#include "ephemeris/angular_distance.h"
 
 #include <cmath>
 

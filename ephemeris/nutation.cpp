@@ -1,4 +1,4 @@
-#include "astro/nutation.h"
+#include "ephemeris/nutation.h"
 #include "numbers/units.h"
 
 #include <cmath>

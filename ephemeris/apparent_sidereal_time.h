@@ -8,7 +8,7 @@
 // pass keeps its own single-precision mean local sidereal time.
 #pragma once
 
-#include "astro/nutation.h"
+#include "ephemeris/nutation.h"
 
 namespace orvexal {
 

@@ -1,10 +1,10 @@
-#include "astro/solar_coordinates.h"
+#include "ephemeris/apparent_sun.h"
 
 #include <cmath>
 
-#include "astro/delta_t.h"
-#include "astro/ecliptic.h"
-#include "astro/nutation.h"
+#include "ephemeris/delta_t.h"
+#include "ephemeris/ecliptic.h"
+#include "ephemeris/nutation.h"
 #include "numbers/units.h"
 
 namespace orvexal {

@@ -1,15 +1,15 @@
-#include "astro/moon.h"
+#include "ephemeris/moon.h"
 
 #include <cmath>
 #include <cstddef>
 
 #include "astro/angles.h"
-#include "astro/apparent_sidereal_time.h"
-#include "astro/delta_t.h"
-#include "astro/ecliptic.h"
-#include "astro/illuminated_fraction.h"
-#include "astro/nutation.h"
-#include "astro/solar_coordinates.h"
+#include "ephemeris/apparent_sidereal_time.h"
+#include "ephemeris/delta_t.h"
+#include "ephemeris/ecliptic.h"
+#include "ephemeris/illuminated_fraction.h"
+#include "ephemeris/nutation.h"
+#include "ephemeris/apparent_sun.h"
 #include "numbers/units.h"
 
 namespace orvexal {

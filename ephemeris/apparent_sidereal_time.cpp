@@ -1,4 +1,4 @@
-#include "astro/apparent_sidereal_time.h"
+#include "ephemeris/apparent_sidereal_time.h"
 #include "numbers/units.h"
 #include "astro/angles.h"
 

@@ -1,4 +1,4 @@
-#include "astro/topocentric.h"
+#include "ephemeris/topocentric.h"
 #include "numbers/units.h"
 #include "astro/angles.h"
 

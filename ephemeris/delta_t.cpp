@@ -1,4 +1,4 @@
-#include "astro/delta_t.h"
+#include "ephemeris/delta_t.h"
 
 #include "numbers/units.h"
 

@@ -1,4 +1,4 @@
-#include "astro/ecliptic.h"
+#include "ephemeris/ecliptic.h"
 #include "astro/angles.h"
 
 #include <cmath>

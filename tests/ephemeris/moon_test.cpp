@@ -3,13 +3,13 @@
 #include <cmath>
 #include <numbers>
 
-#include "astro/angular_distance.h"
-#include "astro/apparent_sidereal_time.h"
-#include "astro/delta_t.h"
-#include "astro/illuminated_fraction.h"
-#include "astro/moon.h"
-#include "astro/nutation.h"
-#include "astro/solar_coordinates.h"
+#include "ephemeris/angular_distance.h"
+#include "ephemeris/apparent_sidereal_time.h"
+#include "ephemeris/delta_t.h"
+#include "ephemeris/illuminated_fraction.h"
+#include "ephemeris/moon.h"
+#include "ephemeris/nutation.h"
+#include "ephemeris/apparent_sun.h"
 
 namespace orvexal {
 namespace {

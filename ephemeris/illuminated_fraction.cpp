@@ -1,8 +1,8 @@
-#include "astro/illuminated_fraction.h"
+#include "ephemeris/illuminated_fraction.h"
 
 #include <cmath>
 
-#include "astro/angular_distance.h"
+#include "ephemeris/angular_distance.h"
 
 namespace orvexal {
 
