@@ -100,16 +100,6 @@ void CheckFloatingFaults()
     }
 }
 
-FloatingFaultsKept::FloatingFaultsKept()
-{
-    std::fegetexceptflag(&saved_, FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID);
-}
-
-FloatingFaultsKept::~FloatingFaultsKept()
-{
-    std::fesetexceptflag(&saved_, FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID);
-}
-
 double FiniteValue(double value)
 {
     if (std::isinf(value)) {

@@ -8,7 +8,6 @@
 // and reports the kind, the program goes on.
 #pragma once
 
-#include <cfenv>
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
@@ -67,21 +66,6 @@ double FiniteValue(double value);
 // by zero or an overflow before an invalid operation, which usually follows
 // from the infinity they made).
 std::optional<FaultKind> RecordedFloatingFault();
-
-// Keeps the floating-point fault flags as they were while it lives: for
-// work between the calculation's checkpoints that is not the calculation's
-// own (a window laying out a new text), so that a fault it raises is not
-// taken for the calculation's.
-class FloatingFaultsKept {
-public:
-    FloatingFaultsKept();
-    ~FloatingFaultsKept();
-    FloatingFaultsKept(const FloatingFaultsKept&) = delete;
-    FloatingFaultsKept& operator=(const FloatingFaultsKept&) = delete;
-
-private:
-    std::fexcept_t saved_{};
-};
 
 // The value as computed: g++ ignores FENV_ACCESS and may move arithmetic past
 // a call that reads the flags; an empty asm that takes the value through

@@ -60,10 +60,9 @@ std::string_view FieldCaption(Field field);
 std::string_view DesignedText(Field field);
 
 // Get and set the text of a field. A window supplies its text boxes; the
-// headless front end and the tests supply a FieldTable. SetText leaves the
-// floating-point fault flags as it found them (FloatingFaultsKept around any
-// floating-point work of its own): the pass reads them once per field, just
-// before writing it, and takes whatever it finds for its own.
+// headless front end and the tests supply a FieldTable. The pass keeps the
+// floating-point fault flags around each SetText itself, so a window's own
+// arithmetic is never taken for the calculation's.
 class FieldTexts {
 public:
     virtual ~FieldTexts() = default;

@@ -157,10 +157,16 @@ private:
     // Every field write is a checkpoint: a fault raised by the arithmetic
     // behind the text ends the pass before the field changes. The flags are
     // read once and cleared only when one was raised (and the pass ends).
+    // Whatever the fields' owner raises while it takes the text (a window
+    // laying it out) is not the calculation's: the flags, clear before the
+    // write, are cleared again after it when the owner raised one.
     void Write(Field field, const std::string& text)
     {
         CheckFloatingFaults();
         fields_.SetText(field, text);
+        if (RecordedFloatingFault()) {
+            ClearFloatingFaults();
+        }
     }
 
     // A result: written in its field's text form and handed back. The

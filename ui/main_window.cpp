@@ -395,7 +395,6 @@ std::string MainWindow::Text(Field field) const
 
 void MainWindow::SetText(Field field, const std::string& text)
 {
-    const FloatingFaultsKept calculationFaults;  // the layout's arithmetic is not the pass's
     const QString shown = QString::fromStdString(text);
     if (field == Field::Status) {
         statusLine_->setText(shown);
