@@ -23,4 +23,12 @@ struct GeocentricPlace {
     double distanceKm = 0;
 };
 
+// An observing site at sea level: geodetic longitude in degrees, positive
+// to the WEST (this program's convention), and geodetic latitude in
+// degrees, positive to the north.
+struct Observer {
+    double longitudeWestDeg = 0;
+    double latitudeNorthDeg = 0;
+};
+
 }  // namespace orvexal

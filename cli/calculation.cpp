@@ -27,7 +27,7 @@ Outcome Calculate(FieldTable fields, AppState& state, const Clock& clock)
 {
     WriteRecorder recorder(fields);
     Outcome outcome;
-    outcome.fault = CalculatePass(recorder, state.constellations, state.sun, clock);
+    outcome.fault = CalculatePass(recorder, state.constellations, state.sun, clock, outcome.observed);
     for (const FieldMeaning& meaning : FieldMeanings()) {
         const bool reached = !outcome.fault || !meaning.result || recorder.Written(meaning.field);
         outcome.shown[meaning.field] = reached ? std::optional(fields.Text(meaning.field)) : std::nullopt;

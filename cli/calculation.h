@@ -17,6 +17,7 @@ struct Outcome {
     // not reach because it ended on a fault.
     std::map<Field, std::optional<std::string>> shown;
     std::optional<PassFault> fault;
+    ObservedPass observed;  // what a completed pass read and worked out
 };
 
 // The window's designed texts; then the site's name, place and zone

@@ -55,7 +55,7 @@ int ReportNight(const CommandLine& line, const Outcome& outcome)
         return TellFault(outcome);
     }
     const double step = line.stepMinutes.value_or(kNightStepMinutes);
-    const NightInputs inputs = ReadNightInputs(FieldsAfter(outcome));
+    const NightInputs inputs = NightInputsOf(outcome.observed, LabelsOf(FieldsAfter(outcome)));
     const NightTrack track = ComputeNightTrack(inputs, step);
     std::cout << (line.json ? NightJson(inputs, track, step) : NightText(inputs, track, step));
     return 0;

@@ -13,13 +13,6 @@
 
 namespace orvexal {
 
-// An observing site at sea level: geodetic longitude in degrees, positive
-// to the WEST (this program's convention), and geodetic latitude in
-// degrees, positive to the north.
-struct Observer {
-    double longitudeWestDeg = 0;
-    double latitudeNorthDeg = 0;
-};
 
 // A body's place seen from the observer: right ascension and declination
 // (radians) referred to the same equator and equinox as the geocentric

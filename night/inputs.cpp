@@ -4,9 +4,7 @@
 
 #include "astro/julian_date.h"
 #include "astro/precession.h"
-#include "numbers/number_text.h"
 #include "numbers/units.h"
-#include "pass/inputs.h"
 
 namespace orvexal {
 namespace {
@@ -41,35 +39,26 @@ CivilDate EveningOf(const CalendarTime& local, double nightHours)
 
 }  // namespace
 
-NightInputs ReadNightInputs(const FieldTexts& fields)
+NightLabels LabelsOf(const FieldTexts& fields)
 {
-    const auto number = [&fields](Field field) { return LeadingNumber(fields.Text(field)); };
-    const auto packed = [&fields](Field field) { return PackedFieldValue(fields.Text(field)); };
+    return {fields.Text(Field::LocationName),   fields.Text(Field::Date),
+            fields.Text(Field::Time),           fields.Text(Field::NewRightAscension),
+            fields.Text(Field::NewDeclination), fields.Text(Field::NewEpoch),
+            fields.Text(Field::Dusk),           fields.Text(Field::Dawn)};
+}
 
+NightInputs NightInputsOf(const ObservedPass& pass, NightLabels labels)
+{
+    const Observation& o = pass.observation;
     NightInputs night;
-    night.site = {packed(Field::Longitude), packed(Field::Latitude)};
-    const ZoneHours zone = SplitZone(number(Field::TimeZone));
-    const CalendarTime local = ReadLocalTime(fields.Text(Field::Date), fields.Text(Field::Time));
-    CalendarTime ut = UniversalTime(local, zone.whole);
-    const DatedJulianDate observed = ObservationJulianDate(ut, zone);
-    ut.day = observed.day;
-    night.observationJd = observed.jd;
-    night.localMidnight = ObservingNightMidnight(ut, zone, observed.jd);
-    night.evening = EveningOf(local, NightHoursOf(night.localMidnight, night.observationJd));
-
-    const EquatorialPlace typed{packed(Field::RightAscension) * kDegreesPerHour / kDegreesPerRadian,
-                                packed(Field::Declination) / kDegreesPerRadian};
-    night.targetEpoch = number(Field::NewEpoch);
-    if (night.targetEpoch == 0) {
-        night.targetEpoch = EpochOfDate(observed.jd, YearStart(ut), ut.year);
-    }
-    night.target = PlaceAtNewEpoch(number(Field::Epoch), typed, night.targetEpoch);
-    night.twilight = number(Field::Twilight);
-
-    night.labels = {fields.Text(Field::LocationName),      fields.Text(Field::Date),
-                    fields.Text(Field::Time),              fields.Text(Field::NewRightAscension),
-                    fields.Text(Field::NewDeclination),    fields.Text(Field::NewEpoch),
-                    fields.Text(Field::Dusk),              fields.Text(Field::Dawn)};
+    night.site = o.site;
+    night.observationJd = o.jd;
+    night.localMidnight = pass.nightMidnight;
+    night.evening = EveningOf(o.local, NightHoursOf(night.localMidnight, night.observationJd));
+    night.target = pass.newPlace;
+    night.targetEpoch = pass.newEpoch;
+    night.twilight = o.twilightDeg;
+    night.labels = std::move(labels);
     return night;
 }
 

@@ -1,8 +1,7 @@
-// What the night chart needs of the last calculation, read from the main
-// window's fields after a completed pass, when they hold their normalised
-// texts: the site, the observation instant, the target at the new epoch and
-// the twilight definition, read by the pass's own rules (pass/inputs.h), and
-// the texts that label the chart.
+// What the night needs of the last calculation, as the completed pass hands
+// it over typed (pass/pass.h): the site, the observation instant, the
+// target at the new epoch and the twilight definition; and the fields'
+// texts that label the chart.
 #pragma once
 
 #include <string>
@@ -10,6 +9,7 @@
 #include "astro/sky_place.h"
 #include "ephemeris/topocentric.h"
 #include "pass/fields.h"
+#include "pass/pass.h"
 
 namespace orvexal {
 
@@ -45,10 +45,12 @@ struct NightInputs {
     NightLabels labels;
 };
 
-// Reads the inputs of the last pass. A new epoch of 0 is taken as the epoch
-// of the date, as the pass takes it. Raises ArithmeticFault only where the
-// pass itself would have.
-NightInputs ReadNightInputs(const FieldTexts& fields);
+// The night of a completed pass, from what it read and worked out: the
+// fields' texts only label it.
+NightInputs NightInputsOf(const ObservedPass& pass, NightLabels labels);
+
+// The labels, as the fields show them after the pass.
+NightLabels LabelsOf(const FieldTexts& fields);
 
 // Whether the site's latitude lies on the Earth, within 90 degrees of the
 // equator (the main window takes any number): a night is charted only there.

@@ -40,11 +40,6 @@ void CarryMonthEnd(CalendarTime& t)
 
 }  // namespace
 
-double PackedFieldValue(const std::string& text)
-{
-    return ParsePacked(LeadingNumber(text)).decimal;
-}
-
 ZoneHours SplitZone(double hours)
 {
     const Int16 whole = ToInt16(hours);

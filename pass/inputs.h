@@ -14,10 +14,6 @@
 
 namespace orvexal {
 
-// The decimal value (degrees or hours) of the packed number a field's text
-// starts with; 0 when it starts with none.
-double PackedFieldValue(const std::string& text);
-
 // A time zone in hours, positive to the west. The calendar arithmetic takes
 // its nearest whole hour (halves to the even neighbour, 16-bit); the rest
 // (India -5.5, Nepal -5.75) is added to the Julian Dates.
@@ -50,6 +46,20 @@ CalendarTime ReadLocalTime(const std::string& dateText, const std::string& timeT
 // then the month ends and February of the (possibly changed) year, whether
 // or not a day was carried: February 29 of a common year is March 1.
 CalendarTime UniversalTime(CalendarTime local, Int16 zoneWhole);
+
+// One observation as the pass reads it from the input fields, once.
+struct Observation {
+    Observer site;            // degrees, longitude positive to the west
+    ZoneHours zone;           // hours, positive to the west
+    CalendarTime local;       // the local date and time read
+    CalendarTime ut;          // the universal date and time (1582 October 5-14 as the 4th)
+    double jd = 0;            // the instant, JD, universal time
+    double yearStart = 0;     // JD of January 1, 0h, of the universal date's year
+    EquatorialPlace target;   // radians, the mean equator and equinox of epoch
+    double epoch = 0;         // years
+    double newEpoch = 0;      // years; 0 for the epoch of the date
+    double twilightDeg = 0;   // the Sun's altitude that defines dusk and dawn
+};
 
 // The JD of January 1, 0h, of the universal date's year.
 double YearStart(const CalendarTime& ut);

@@ -118,32 +118,30 @@ public:
     {
     }
 
-    void Run()
+    // Reads the observation, then computes each result from it and writes
+    // it at once; what the night needs of it is handed back.
+    ObservedPass Run()
     {
-        ReadSite();
-        ReadDateAndTime();
-        NormaliseUniversalDate();
-        ReadTargetAndEpochs();
-        At(Computation::JulianDate);
-        ComputeJulianDates();
+        const Observation o = ReadObservation();
+        Show(Field::JulianDate, o.jd);
         At(Computation::EpochOfDate);
-        ComputeEpochOfDate();
+        const double newEpoch = NewEpochOf(o);
         At(Computation::Precession);
-        PrecessToNewEpoch();
+        const EquatorialPlace place = PlaceAtNewEpochShown(o, newEpoch);
         At(Computation::HeliocentricCorrection);
-        Show(Field::HeliocentricCorrection, HeliocentricCorrection(jd_, yearStart_, {newRa_, newDec_}));
+        Show(Field::HeliocentricCorrection, HeliocentricCorrection(o.jd, o.yearStart, place));
         At(Computation::SiderealTime);
-        lst_ = Show(Field::SiderealTime, LocalSiderealTime(jd_, longitude_));
+        const double lst = Show(Field::SiderealTime, LocalSiderealTime(o.jd, o.site.longitudeWestDeg));
         At(Computation::HorizonCoordinates);
-        HorizonCoordinates(lst_, {newRa_, newDec_}, latitude_, *this);
+        HorizonCoordinates(lst, place, o.site.latitudeNorthDeg, *this);
         At(Computation::Constellation);
-        ShowConstellation();
+        ShowConstellation(o);
         At(Computation::GalacticCoordinates);
-        ShowGalacticCoordinates();
+        ShowGalacticCoordinates(o);
         At(Computation::SunPlace);
-        ShowSun();
+        ShowSun(o.jd);
         At(Computation::Twilight);
-        ShowTwilight();
+        return {o, newEpoch, place, ShowTwilight(o)};
     }
 
     // The computation running now.
@@ -196,80 +194,73 @@ private:
         return number;
     }
 
-    // Longitude, latitude and time zone; the zone keeps any fraction of an
-    // hour.
-    void ReadSite()
+    // The input fields in the window's order, each rewritten in normalised
+    // form as it is read; the zone keeps any fraction of an hour; then the
+    // instant's Julian Date. 1582 October 5-14, which did not exist, come
+    // back as October 4 and stay so for the rest.
+    Observation ReadObservation()
     {
-        longitude_ = ReadPackedField(Field::Longitude);
-        latitude_ = ReadPackedField(Field::Latitude);
-        zone_ = SplitZone(LeadingNumber(Text(Field::TimeZone)));
-        Write(Field::TimeZone, PlainText(zone_.hours));
+        Observation o;
+        o.site.longitudeWestDeg = ReadPackedField(Field::Longitude);
+        o.site.latitudeNorthDeg = ReadPackedField(Field::Latitude);
+        o.zone = SplitZone(LeadingNumber(Text(Field::TimeZone)));
+        Write(Field::TimeZone, PlainText(o.zone.hours));
+        o.local = ReadDateAndTime(o.zone);
+        o.ut = UniversalTime(o.local, o.zone.whole);
+        o.target.rightAscension = ReadPackedField(Field::RightAscension) * kDegreesPerHour / kDegreesPerRadian;
+        o.target.declination = ReadPackedField(Field::Declination) / kDegreesPerRadian;
+        o.epoch = ReadNumberField(Field::Epoch);
+        o.newEpoch = ReadNumberField(Field::NewEpoch);
+        o.twilightDeg = LeadingNumber(Text(Field::Twilight));
+        At(Computation::JulianDate);
+        o.yearStart = YearStart(o.ut);
+        const DatedJulianDate observed = ObservationJulianDate(o.ut, o.zone);
+        o.ut.day = observed.day;
+        o.jd = observed.jd;
+        return o;
     }
 
     // A date of 0 stands for the present date and time.
-    void ReadDateAndTime()
+    CalendarTime ReadDateAndTime(const ZoneHours& zone)
     {
         if (LeadingNumber(Text(Field::Date)) == 0) {
-            WriteClockDateAndTime();
+            WriteClockDateAndTime(zone);
         } else {
             Write(Field::Date, PlainText(LeadingNumber(Text(Field::Date))));
             Write(Field::Time, PlainText(LeadingNumber(Text(Field::Time))));
         }
-        local_ = ReadLocalTime(Text(Field::Date), Text(Field::Time));
+        return ReadLocalTime(Text(Field::Date), Text(Field::Time));
     }
 
     // The present instant as read on the site's zone clock.
-    void WriteClockDateAndTime()
+    void WriteClockDateAndTime(const ZoneHours& zone)
     {
-        const DateTime now = ZoneTime(clock_(), zone_.hours);
+        const DateTime now = ZoneTime(clock_(), zone.hours);
         Write(Field::Date, ZeroPadded(now.year, 4) + "." + ZeroPadded(now.month, 2) + ZeroPadded(now.day, 2));
         Write(Field::Time, ZeroPadded(now.hour, 2) + "." + ZeroPadded(now.minute, 2) + ZeroPadded(now.second, 2));
     }
 
-    void NormaliseUniversalDate() { ut_ = UniversalTime(local_, zone_.whole); }
-
-    void ReadTargetAndEpochs()
+    // A new epoch of 0 is the epoch of the date, shown in its field.
+    double NewEpochOf(const Observation& o)
     {
-        ra_ = ReadPackedField(Field::RightAscension) * kDegreesPerHour / kDegreesPerRadian;
-        dec_ = ReadPackedField(Field::Declination) / kDegreesPerRadian;
-        epoch_ = ReadNumberField(Field::Epoch);
-        newEpoch_ = ReadNumberField(Field::NewEpoch);
-        newEpochFromDate_ = newEpoch_ == 0;
-        twilight_ = LeadingNumber(Text(Field::Twilight));
-    }
-
-    // The start of the year and the observation; 1582 October 5-14, which
-    // did not exist, come back as October 4 and stay so for the rest.
-    void ComputeJulianDates()
-    {
-        yearStart_ = YearStart(ut_);
-        const DatedJulianDate observed = ObservationJulianDate(ut_, zone_);
-        ut_.day = observed.day;
-        jd_ = Show(Field::JulianDate, observed.jd);
-    }
-
-    void ComputeEpochOfDate()
-    {
-        if (newEpochFromDate_) {
-            newEpoch_ = Show(Field::NewEpoch, EpochOfDate(jd_, yearStart_, ut_.year));
+        if (o.newEpoch != 0) {
+            return o.newEpoch;
         }
+        return Show(Field::NewEpoch, EpochOfDate(o.jd, o.yearStart, o.ut.year));
     }
 
     // Equal epochs echo the typed place.
-    void PrecessToNewEpoch()
+    EquatorialPlace PlaceAtNewEpochShown(const Observation& o, double newEpoch)
     {
-        if (epoch_ == newEpoch_) {
+        if (o.epoch == newEpoch) {
             Write(Field::NewRightAscension, Text(Field::RightAscension));
             Write(Field::NewDeclination, Text(Field::Declination));
-            newRa_ = ra_;
-            newDec_ = dec_;
-            return;
+            return o.target;
         }
-        const EquatorialPlace place = PlaceAtNewEpoch(epoch_, {ra_, dec_}, newEpoch_);
-        newRa_ = place.rightAscension;
-        newDec_ = place.declination;
-        Show(Field::NewRightAscension, newRa_ * kDegreesPerRadian / kDegreesPerHour);
-        Show(Field::NewDeclination, newDec_ * kDegreesPerRadian);
+        const EquatorialPlace place = PlaceAtNewEpoch(o.epoch, o.target, newEpoch);
+        Show(Field::NewRightAscension, place.rightAscension * kDegreesPerRadian / kDegreesPerHour);
+        Show(Field::NewDeclination, place.declination * kDegreesPerRadian);
+        return place;
     }
 
     // The horizon computation hands each value over as it is computed.
@@ -283,9 +274,9 @@ private:
     void Azimuth(double degrees) override { Show(Field::Azimuth, degrees); }
 
     // The boundaries are those of equinox 1875.
-    void ShowConstellation()
+    void ShowConstellation(const Observation& o)
     {
-        const EquatorialPlace place = Precess(epoch_, {ra_, dec_}, kBoundaryEpoch);
+        const EquatorialPlace place = Precess(o.epoch, o.target, kBoundaryEpoch);
         const double hours = CheckedValue(place.rightAscension * kDegreesPerRadian / kDegreesPerHour);
         const double degrees = CheckedValue(place.declination * kDegreesPerRadian);
         Write(Field::Constellation, constellations_.ConDataLoaded
@@ -294,20 +285,19 @@ private:
     }
 
     // The galactic conversion expects equinox 2000.
-    void ShowGalacticCoordinates()
+    void ShowGalacticCoordinates(const Observation& o)
     {
-        const EquatorialPlace place = Precess(epoch_, {ra_, dec_}, kGalacticEpoch);
-        const GalacticPlace galactic = GalacticCoordinates(place);
+        const GalacticPlace galactic = GalacticCoordinates(Precess(o.epoch, o.target, kGalacticEpoch));
         Show(Field::GalacticLongitude, galactic.l * kDegreesPerRadian);
         Show(Field::GalacticLatitude, galactic.b * kDegreesPerRadian);
     }
 
     // Kept, packed in single precision as the fields show it, for the
     // twilight searches.
-    void ShowSun()
+    void ShowSun(double jd)
     {
-        const double ra = SunRightAscension(jd_);
-        const double dec = SunDeclination(jd_);
+        const double ra = SunRightAscension(jd);
+        const double dec = SunDeclination(jd);
         CheckFloatingFaults();
         sun_ = SunPlace{PackDecimal(ra), PackDecimal(dec)};
         Show(Field::SunRightAscension, ra);
@@ -315,14 +305,18 @@ private:
     }
 
     // Both searches start from the local midnight of the observing night
-    // that holds the instant.
-    void ShowTwilight()
+    // that holds the instant, which is handed back.
+    double ShowTwilight(const Observation& o)
     {
-        const double jd0 = ObservingNightMidnight(ut_, zone_, jd_);
+        const double jd0 = ObservingNightMidnight(o.ut, o.zone, o.jd);
         const double sunRaHours = PackedToDecimal(sun_.SunRA);
         const double sunDecDeg = PackedToDecimal(sun_.SunDec);
-        ShowTwilightTime(Field::Dusk, DuskTime(longitude_, latitude_, twilight_, jd0, sunRaHours, sunDecDeg));
-        ShowTwilightTime(Field::Dawn, DawnTime(longitude_, latitude_, twilight_, jd0, sunRaHours, sunDecDeg));
+        const Observer& site = o.site;
+        ShowTwilightTime(Field::Dusk, DuskTime(site.longitudeWestDeg, site.latitudeNorthDeg, o.twilightDeg, jd0,
+                                               sunRaHours, sunDecDeg));
+        ShowTwilightTime(Field::Dawn, DawnTime(site.longitudeWestDeg, site.latitudeNorthDeg, o.twilightDeg, jd0,
+                                               sunRaHours, sunDecDeg));
+        return jd0;
     }
 
     void ShowTwilightTime(Field field, std::optional<double> time)
@@ -339,23 +333,6 @@ private:
     const ConstellationTables& constellations_;
     SunPlace& sun_;
     const Clock& clock_;
-
-    double longitude_ = 0;
-    double latitude_ = 0;
-    ZoneHours zone_;
-    CalendarTime local_;
-    CalendarTime ut_;
-    double ra_ = 0;
-    double dec_ = 0;
-    double epoch_ = 0;
-    double newEpoch_ = 0;
-    bool newEpochFromDate_ = false;
-    double twilight_ = 0;
-    double yearStart_ = 0;
-    double jd_ = 0;
-    double newRa_ = 0;
-    double newDec_ = 0;
-    double lst_ = 0;
 };
 
 }  // namespace
@@ -381,10 +358,17 @@ const char* ComputationName(Computation computation)
 std::optional<PassFault> CalculatePass(FieldTexts& fields, const ConstellationTables& constellations,
                                        SunPlace& sun, const Clock& clock)
 {
+    ObservedPass observed;
+    return CalculatePass(fields, constellations, sun, clock, observed);
+}
+
+std::optional<PassFault> CalculatePass(FieldTexts& fields, const ConstellationTables& constellations,
+                                       SunPlace& sun, const Clock& clock, ObservedPass& observed)
+{
     ClearFloatingFaults();
     Pass pass(fields, constellations, sun, clock);
     try {
-        pass.Run();
+        observed = pass.Run();
     } catch (const ArithmeticFault& fault) {
         // A fault the hardware recorded since the last checkpoint came from
         // arithmetic done before the check that threw (an overflow whose

@@ -13,6 +13,7 @@
 #include "numbers/fault.h"
 #include "pass/clock.h"
 #include "pass/fields.h"
+#include "pass/inputs.h"
 
 namespace orvexal {
 
@@ -50,6 +51,17 @@ struct PassFault {
     Computation computation;
 };
 
+// What a completed pass read and worked out that the night needs: the
+// observation, the new epoch (the epoch of the date when it was typed as
+// 0), the target's place at it (radians) and the JD (universal time) of the
+// midnight of the observing night that holds the instant.
+struct ObservedPass {
+    Observation observation;
+    double newEpoch = 0;
+    EquatorialPlace newPlace;
+    double nightMidnight = 0;
+};
+
 // Runs one pass over the field texts. The clock is read only when the date
 // field is 0. On an arithmetic fault the pass ends at the failing step and
 // says where: fields already written keep their new texts, fields not
@@ -57,5 +69,10 @@ struct PassFault {
 // as far as the Sun.
 std::optional<PassFault> CalculatePass(FieldTexts& fields, const ConstellationTables& constellations,
                                        SunPlace& sun, const Clock& clock);
+
+// The same, handing back what a completed pass read and worked out (left
+// as it was when the pass ends on a fault).
+std::optional<PassFault> CalculatePass(FieldTexts& fields, const ConstellationTables& constellations,
+                                       SunPlace& sun, const Clock& clock, ObservedPass& observed);
 
 }  // namespace orvexal

@@ -259,7 +259,7 @@ void MainWindow::ConnectSignals()
     }
     connect(about_, &QAction::triggered, aboutBox_, [this] { BringUp(aboutBox_); });
     connect(chart_, &QAction::triggered, night_, &NightWindow::Present);
-    connect(this, &MainWindow::PassCompleted, night_, [this] { night_->Follow(ReadNightInputs(*this)); });
+    connect(this, &MainWindow::PassCompleted, night_, [this] { night_->Follow(NightInputsOf(lastPass_, LabelsOf(*this))); });
 }
 
 // The start-up traps its own faults and shows nothing of its own; only a
@@ -326,7 +326,7 @@ void MainWindow::moveEvent(QMoveEvent* event)
 void MainWindow::Calculate()
 {
     WriteRecorder pass(*this);
-    const auto fault = CalculatePass(pass, state_.constellations, state_.sun, clock_);
+    const auto fault = CalculatePass(pass, state_.constellations, state_.sun, clock_, lastPass_);
     ShowReached(pass, fault.has_value());
     if (fault) {
         ShowMessage(this, FaultMessage(*fault), QMessageBox::Warning);

@@ -11,6 +11,7 @@
 #include "data/location_file.h"
 #include "pass/clock.h"
 #include "pass/fields.h"
+#include "pass/pass.h"
 #include "ui/twips.h"
 
 class QAction;
@@ -71,6 +72,7 @@ private:
 
     AppState& state_;
     Clock clock_;
+    ObservedPass lastPass_;  // what the last completed calculation read and worked out
     WindowPlacement placement_{100, 100};
     // The size with title bar and frame that the settings of the last run
     // give the window, and the frame it was last fitted with: the frame is

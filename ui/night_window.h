@@ -38,6 +38,9 @@ public:
     void Present();
 
     // The night charted, if any.
+    // The inputs of the last calculation it follows, if any.
+    const std::optional<NightInputs>& Inputs() const { return inputs_; }
+
     const std::optional<NightTrack>& Track() const { return track_; }
 
     // Writes the chart as it is shown into a file of the format; false when

@@ -16,8 +16,9 @@ NightInputs InputsAfterPass(const char* date, const char* time, const char* lati
     fields.SetText(Field::Time, time);
     fields.SetText(Field::Latitude, latitude);
     SunPlace sun;
-    CalculatePass(fields, ConstellationTables{}, sun, SystemUtcTime);
-    return ReadNightInputs(fields);
+    ObservedPass observed;
+    CalculatePass(fields, ConstellationTables{}, sun, SystemUtcTime, observed);
+    return NightInputsOf(observed, LabelsOf(fields));
 }
 
 // A night of 10-minute samples: a December night at the designed site

@@ -22,8 +22,9 @@ inline NightInputs InputsAfterPass(const std::map<Field, std::string>& typed)
         fields.SetText(field, text);
     }
     SunPlace sun;
-    EXPECT_FALSE(CalculatePass(fields, ConstellationTables{}, sun, SystemUtcTime));
-    return ReadNightInputs(fields);
+    ObservedPass observed;
+    EXPECT_FALSE(CalculatePass(fields, ConstellationTables{}, sun, SystemUtcTime, observed));
+    return NightInputsOf(observed, LabelsOf(fields));
 }
 
 }  // namespace orvexal

@@ -657,7 +657,7 @@ private slots:
         Trigger("AtChart");
         auto* night = Find<NightWindow>("frmNight", "frmNight");
         auto* chart = Find("NightChart", "frmNight");
-        QCOMPARE(ImageBaseName(ReadNightInputs(Window())), QStringLiteral("Kestrine Astr. Observatory 2026-12-04"));
+        QCOMPARE(ImageBaseName(night->Inputs().value()), QStringLiteral("Kestrine Astr. Observatory 2026-12-04"));
         const std::pair<ImageFormat, QString> files[] = {
             {ImageFormat::Png, "night.png"}, {ImageFormat::Pdf, "night.pdf"}, {ImageFormat::Svg, "night.svg"}};
         for (const auto& [format, name] : files) {
