@@ -4,7 +4,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "data/app_state.h"
+#include "app/app_state.h"
 #include "pass/clock.h"
 
 namespace orvexal {

@@ -1,5 +1,6 @@
 #include "cli/calculation.h"
 
+#include "app/location_fields.h"
 #include "cli/field_meanings.h"
 
 namespace orvexal {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "cli/command_line.h"
-#include "data/app_state.h"
+#include "app/app_state.h"
 #include "pass/pass.h"
 
 namespace orvexal {

@@ -9,6 +9,7 @@
 
 #include "data/location_file.h"
 #include "numbers/number_text.h"
+#include "pass/fields.h"
 
 namespace orvexal {
 namespace {

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "numbers/fault.h"
-#include "pass/fields.h"
 
 namespace orvexal {
 
@@ -21,11 +20,5 @@ struct LocationList {
     Int16 LocCount = 0;          // records of the last successful load
     std::string LocFileName;     // the file the next load opens
 };
-
-// Copies record i (1..LocCount) into the main window's location fields:
-// Text1 the name unchanged, Text2..Text4 the GeneralText of longitude,
-// latitude and time zone (" 122.50514", " 8", "-7.5"). A record outside
-// 1..LocCount (no entry chosen in the picker) changes nothing.
-void CopyLocationToFields(const LocationList& list, int record, FieldTexts& fields);
 
 }  // namespace orvexal

@@ -11,7 +11,6 @@
 #include <string>
 #include <string_view>
 
-#include "pass/fields.h"
 
 namespace orvexal {
 
@@ -24,13 +23,14 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The longest line or item kept, in bytes: the longest text a field holds
-// (kMaxFieldLength UTF-16 code units) in UTF-8, which takes at most three
-// bytes for each of them, so that every field text the settings file
-// carries reads back; any real site name or header line fits too. A damaged
-// or foreign file (a 50 MB file without a line end) is refused after 96 KiB
-// instead of being read whole into memory.
-inline constexpr std::size_t kMaxItemLength = 3 * kMaxFieldLength;
+// The longest line or item kept, in bytes: the longest text a field of the
+// main window holds (32767 UTF-16 code units, kMaxFieldLength of
+// pass/fields.h, which app/startup.cpp checks) in UTF-8, which takes at
+// most three bytes for each of them, so that every field text the settings
+// file carries reads back; any real site name or header line fits too. A
+// damaged or foreign file (a 50 MB file without a line end) is refused
+// after 96 KiB instead of being read whole into memory.
+inline constexpr std::size_t kMaxItemLength = 3 * 32767;
 
 // One item as read: its text without the quotes and surrounding blanks, and
 // whether it was quoted.

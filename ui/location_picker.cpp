@@ -3,6 +3,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "app/location_fields.h"
 #include "ui/controls.h"
 
 namespace orvexal {

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string_view>
 
-#include "data/app_state.h"
+#include "app/app_state.h"
 #include "pass/clock.h"
 #include "ui/main_window.h"
 

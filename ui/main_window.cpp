@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 #include "data/location_list.h"
-#include "data/startup.h"
+#include "app/startup.h"
 #include "night/inputs.h"
 #include "pass/pass.h"
 #include "ui/about_box.h"

@@ -7,7 +7,7 @@
 #include <array>
 #include <optional>
 
-#include "data/app_state.h"
+#include "app/app_state.h"
 #include "data/location_file.h"
 #include "pass/clock.h"
 #include "pass/fields.h"

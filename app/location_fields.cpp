@@ -1,4 +1,4 @@
-#include "data/location_list.h"
+#include "app/location_fields.h"
 
 #include "numbers/number_text.h"
 

@@ -15,8 +15,8 @@
 #include <memory>
 #include <vector>
 
-#include "data/startup.h"
-#include "test_files.h"
+#include "app/startup.h"
+#include "../data/test_files.h"
 
 namespace orvexal {
 namespace {

@@ -1,11 +1,13 @@
-// The location file's form; its faults as a file are in file_faults_test.cpp.
+// The location file's form and the copying of a site into the fields; its
+// faults as a file are in file_faults_test.cpp.
+#include "app/location_fields.h"
 #include "data/location_file.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
-#include "test_files.h"
+#include "../data/test_files.h"
 
 namespace orvexal {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-#include "data/app_state.h"
+#include "app/app_state.h"
 #include "data/location_file.h"
 #include "data/settings_file.h"
 #include "pass/fields.h"

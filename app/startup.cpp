@@ -1,11 +1,16 @@
-#include "data/startup.h"
+#include "app/startup.h"
 
 #include <string>
 
 #include "data/constellation_file.h"
 #include "data/file_name_case.h"
+#include "data/sequential_text.h"
 
 namespace orvexal {
+
+// Every field text the settings file carries reads back: the files' longest
+// item holds the longest field text in UTF-8.
+static_assert(kMaxItemLength == 3 * static_cast<std::size_t>(kMaxFieldLength));
 
 StartupResult RunStartup(AppState& state)
 {
