@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <span>
 #include <stdexcept>
 #include <string_view>
 #include <utility>
@@ -15,7 +16,7 @@ namespace orvexal {
 namespace {
 
 // Options without a value, and what each asks for.
-constexpr std::array<std::pair<std::string_view, bool CommandLine::*>, 8> kSwitches{{
+constexpr std::array<std::pair<std::string_view, bool CommandLine::*>, 9> kSwitches{{
     {"--help", &CommandLine::help},
     {"-h", &CommandLine::help},
     {"--version", &CommandLine::version},
@@ -24,14 +25,74 @@ constexpr std::array<std::pair<std::string_view, bool CommandLine::*>, 8> kSwitc
     {"--json", &CommandLine::json},
     {"--list-sites", &CommandLine::listSites},
     {"--night", &CommandLine::night},
+    {"--csv", &CommandLine::csv},
 }};
 
 // Options whose value is kept as given.
-constexpr std::array<std::pair<std::string_view, std::optional<std::string> CommandLine::*>, 3> kTextOptions{{
+constexpr std::array<std::pair<std::string_view, std::optional<std::string> CommandLine::*>, 4> kTextOptions{{
     {"--site", &CommandLine::site},
     {"--constellations", &CommandLine::constellationFile},
     {"--locations", &CommandLine::locationFile},
+    {"--targets", &CommandLine::targetList},
 }};
+
+// The limits of a planned target list: a decimal number within a range.
+struct LimitOption {
+    std::string_view name;
+    std::optional<double> CommandLine::*value;
+    double least;
+    double largest;
+    std::string_view what;  // "an altitude in degrees"
+};
+
+// The air mass ends at Young's 38 on the horizon (night/track.h).
+constexpr std::array<LimitOption, 3> kLimitOptions{{
+    {"--min-altitude", &CommandLine::minAltitudeDeg, 0, 90, "an altitude in degrees"},
+    {"--max-airmass", &CommandLine::maxAirMass, 1, 38, "an air mass"},
+    {"--min-moon-distance", &CommandLine::minMoonDistanceDeg, 0, 180, "a distance in degrees"},
+}};
+
+// The orders of --sort.
+constexpr std::array<std::pair<std::string_view, TargetOrder>, 4> kOrders{{
+    {"best", TargetOrder::Best},
+    {"name", TargetOrder::Name},
+    {"ra", TargetOrder::RightAscension},
+    {"hours", TargetOrder::Hours},
+}};
+
+// Options that only a planned target list reads.
+constexpr std::array<std::string_view, 5> kTargetListOptions{
+    "--sort", "--min-altitude", "--max-airmass", "--min-moon-distance", "--csv"};
+
+// The options of the one target, which --targets takes from its list.
+constexpr std::array<std::string_view, 4> kTargetOptions{"--ra", "--dec", "--epoch", "--new-epoch"};
+
+const LimitOption* LimitNamed(std::string_view name)
+{
+    const auto found = std::ranges::find(kLimitOptions, name, &LimitOption::name);
+    return found == kLimitOptions.end() ? nullptr : &*found;
+}
+
+double LimitValue(const LimitOption& option, const std::string& text)
+{
+    const auto value = DecimalNumber(text);
+    if (!value || !(*value >= option.least && *value <= option.largest)) {
+        char range[64];
+        std::snprintf(range, sizeof range, " from %g to %g", option.least, option.largest);
+        throw std::invalid_argument(std::string(option.name) + ": \"" + text + "\" is not " + std::string(option.what)
+                                    + range);
+    }
+    return *value;
+}
+
+TargetOrder OrderNamed(const std::string& text)
+{
+    const auto found = std::ranges::find(kOrders, text, &std::pair<std::string_view, TargetOrder>::first);
+    if (found == kOrders.end()) {
+        throw std::invalid_argument("--sort: \"" + text + "\" is not one of best, name, ra, hours");
+    }
+    return found->second;
+}
 
 template <typename Member, std::size_t N>
 Member MemberNamed(const std::array<std::pair<std::string_view, Member>, N>& options, std::string_view name)
@@ -43,6 +104,31 @@ Member MemberNamed(const std::array<std::pair<std::string_view, Member>, N>& opt
 bool IsValidDate(const DateTime& t)
 {
     return t.month >= 1 && t.month <= 12 && t.day >= 1 && t.day <= DaysInMonth(static_cast<Int16>(t.year), t.month);
+}
+
+bool Among(std::span<const std::string_view> options, const std::string& name)
+{
+    return std::ranges::find(options, name) != options.end();
+}
+
+// The rules of --targets and its options.
+void CheckTargetList(const CommandLine& line, const std::vector<std::string>& given)
+{
+    for (const std::string& option : given) {
+        if (!line.targetList && Among(kTargetListOptions, option)) {
+            throw std::invalid_argument(option + " goes with --targets");
+        }
+        const bool oneTarget = Among(kTargetOptions, option) || option == "--night" || option == "--batch";
+        if (line.targetList && oneTarget) {
+            throw std::invalid_argument(option + " does not go with --targets, which plans the targets of its list");
+        }
+    }
+    if (line.minAltitudeDeg && line.maxAirMass) {
+        throw std::invalid_argument("--min-altitude and --max-airmass are the same limit: give one of them");
+    }
+    if (line.csv && line.json) {
+        throw std::invalid_argument("--csv and --json do not go together");
+    }
 }
 
 // The rules between options; `given` holds the option names in order.
@@ -62,6 +148,7 @@ void CheckCombination(const CommandLine& line, const std::vector<std::string>& g
     if (line.header && !line.batch) {
         throw std::invalid_argument("--header goes with --batch");
     }
+    CheckTargetList(line, given);
     if (line.stepMinutes && !line.night) {
         throw std::invalid_argument("--step goes with --night");
     }
@@ -134,7 +221,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args)
         }
         const auto field = FieldOfOption(name);
         const auto text = MemberNamed(kTextOptions, name);
-        if (!field && !text && name != "--now" && name != "--step") {
+        const LimitOption* limit = LimitNamed(name);
+        if (!field && !text && !limit && name != "--now" && name != "--step" && name != "--sort") {
             throw std::invalid_argument("unknown option '" + name + "' (see --help)");
         }
         if (i + 1 >= args.size()) {
@@ -145,6 +233,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args)
             line.typed[*field] = CheckedFieldText(name, value);
         } else if (text) {
             line.*text = value;
+        } else if (limit) {
+            line.*limit->value = LimitValue(*limit, value);
+        } else if (name == "--sort") {
+            line.order = OrderNamed(value);
         } else if (name == "--step") {
             line.stepMinutes = StepMinutes(value);
         } else if (!(line.now = ParseNow(value))) {

@@ -8,6 +8,9 @@ std::string_view HelpText()
        orvexal-calc --json [options]   the same as one JSON object
        orvexal-calc --night [--step MINUTES] [--json] [options]
                                        the night of the calculation
+       orvexal-calc --targets FILE [--sort best|name|ra|hours] [limits]
+                    [--csv | --json] [site, date, time, zone, twilight]
+                                       a target list planned for the night
        orvexal-calc --batch [--header] [--now TIME] [--constellations FILE]
        orvexal-calc --list-sites [--locations FILE]
 
@@ -131,6 +134,43 @@ The night
                        decimal minutes from 1 second (0.0167) to 120; the
                        last sample falls an hour after dawn  (10)
 
+Target lists
+  --targets FILE       plan the targets of a list for the observing night of
+                       the site, date, time, zone and twilight given (no
+                       target options): first the night's almanac (the Sun's
+                       and the Moon's events, the Moon's phase, the LST at
+                       midnight), then one line per target under a line
+                       naming each column and its unit: its RA and Dec at the
+                       date; rise, meridian transit (and the altitude there)
+                       and set at the horizon; the start and end of its
+                       longest observable window (the Sun below --twilight,
+                       the target at or above the altitude limit, the Moon at
+                       least its limit away) and the hours observable in all;
+                       its best time (the highest point in its windows, else
+                       in the dark time) with altitude, air mass, hour angle
+                       and the Moon's distance; the Moon's least distance in
+                       the dark time; "never rises" or "circumpolar". Times
+                       as the zone's clock reads them (HH:MM), "-" where
+                       there is none in the night. A list holds one target
+                       per line, "name, RA, Dec[, epoch[, note]]" with RA
+                       and Dec packed (5.3517) or with colons (05:35:17.3),
+                       or "name hh mm ss.s +dd mm ss [epoch]"; the epoch is
+                       2000.0 when not given; "#" starts a comment line. Bad
+                       lines are told on standard error with their numbers;
+                       the others are planned
+  --sort ORDER         best (the observable targets by best time, then the
+                       others), name, ra, or hours (the longest first) (best)
+  --min-altitude DEGREES
+                       the altitude limit, apparent, 0 to 90     (30)
+  --max-airmass X      or the limit as an air mass, 1 to 38 (2 is 29.94 deg)
+  --min-moon-distance DEGREES
+                       the least distance from the Moon, 0 to 180 (0: off)
+  --csv                the table alone, as comma-separated values
+  --json               the night and the table as one JSON object: "status",
+                       "computation", "night", "targets" (keys listed in the
+                       README: times in the night's hours, null where none)
+                       and "bad_lines"
+
 Batch
   --batch              read lines of ten TAB-separated texts from standard
                        input: longitude, latitude, zone, date, time, ra,
@@ -151,9 +191,10 @@ Batch
   --version            the version
 
 Exit status: 0 done (--batch: every line ended "ok"); 1 the calculation
-ended on an arithmetic fault (--batch: a line did not end "ok"); 2 a wrong
-command line, a value not in its form, an unknown site or a location file
-that cannot be read.
+ended on an arithmetic fault (--batch: a line did not end "ok"; --targets:
+the list has bad lines, the others were planned); 2 a wrong command line, a
+value not in its form, an unknown site, a location file that cannot be read
+(--targets: a list that cannot be read or is refused whole).
 )";
 }
 

@@ -13,6 +13,7 @@
 #include "cli/night_report.h"
 #include "cli/report.h"
 #include "cli/site_lookup.h"
+#include "cli/target_report.h"
 #include "data/constellation_file.h"
 #include "data/location_file.h"
 
@@ -61,12 +62,28 @@ int ReportNight(const CommandLine& line, const Outcome& outcome)
     return 0;
 }
 
+// The target list planned for the night of a completed pass; after a fault
+// only the fault.
+int ReportTargets(const CommandLine& line, const Outcome& outcome)
+{
+    if (outcome.fault) {
+        return TellFault(outcome);
+    }
+    const TargetReport report = PlanTargetList(line, outcome);
+    std::cout << report.output;
+    std::cerr << report.messages;
+    return report.status;
+}
+
 int CalculateOnce(const CommandLine& line, AppState& state, const Clock& clock)
 {
     const int site = line.site ? FindSite(state.locations, *line.site) : 0;
     const Outcome outcome = Calculate(InputFields(line, state.locations, site), state, clock);
     if (line.night) {
         return ReportNight(line, outcome);
+    }
+    if (line.targetList) {
+        return ReportTargets(line, outcome);
     }
     std::cout << (line.json ? JsonReport(outcome) : ReportText(outcome));
     return TellFault(outcome);
@@ -88,7 +105,9 @@ int Run(const CommandLine& line)
         std::cout << SiteTable(state.locations);
         return 0;
     }
-    ReadConstellations(line, state);
+    if (!line.targetList) {
+        ReadConstellations(line, state);  // a list's plan shows no constellation
+    }
     const Clock clock = line.now ? Clock([now = *line.now] { return now; }) : Clock(SystemUtcTime);
     if (line.batch) {
         std::ios::sync_with_stdio(false);

@@ -34,7 +34,9 @@ std::string Flag(bool value)
     return value ? "true" : "false";
 }
 
-std::string PathName(TargetPath path)
+}  // namespace
+
+std::string TargetPathKey(TargetPath path)
 {
     switch (path) {
     case TargetPath::NeverRises:
@@ -46,6 +48,8 @@ std::string PathName(TargetPath path)
     }
     return "rises_and_sets";
 }
+
+namespace {
 
 // The evening's levels downward, dusk and dawn at the twilight typed, the
 // morning's levels upward, as the text summary lists them.
@@ -71,10 +75,19 @@ std::string MoonMembers(const MoonAlmanac& moon)
            + Member("dark_hours_without_moon", JsonNumber(moon.darkHoursWithoutMoon, kHourDecimals));
 }
 
+}  // namespace
+
+std::string SunAndMoonMembers(const SunAlmanac& sun, const MoonAlmanac& moon)
+{
+    return SunMembers(sun) + MoonMembers(moon);
+}
+
+namespace {
+
 std::string TargetMembers(const NightTrack& track)
 {
     const TargetAlmanac& target = track.almanac.target;
-    return Member("target_path", Quoted(PathName(target.path)))
+    return Member("target_path", Quoted(TargetPathKey(target.path)))
            + Member("target_rise_local_h", JsonNumber(target.rise, kHourDecimals))
            + Member("target_transit_local_h", JsonNumber(target.transit, kHourDecimals))
            + Member("target_transit_alt_deg",
@@ -96,7 +109,7 @@ std::string Summary(const NightInputs& inputs, const NightTrack& track, double s
            + Member("target_dec", Quoted(labels.declination))
            + Member("target_epoch", Quoted(labels.epoch))
            + Member("twilight_deg", JsonNumber(inputs.twilight, kDegreeDecimals))
-           + SunMembers(track.almanac.sun) + MoonMembers(track.almanac.moon) + TargetMembers(track)
+           + SunAndMoonMembers(track.almanac.sun, track.almanac.moon) + TargetMembers(track)
            + Member("lst_at_midnight_h", JsonNumber(track.almanac.siderealAtMidnight, kHourDecimals))
            + Member("step_min", JsonNumber(stepMinutes, kHourDecimals))
            + Member("sample_count", std::to_string(track.samples.size())) + "\n  }";

@@ -42,4 +42,11 @@ std::string NightJson(const NightInputs& inputs, const NightTrack& track, double
 
 std::string NightJsonOfFault(const PassFault& fault);
 
+// The summary's members of the Sun and the Moon, each on a line of its own
+// after a comma: ",\n    \"sunset_local_h\": 17.9123", ...
+std::string SunAndMoonMembers(const SunAlmanac& sun, const MoonAlmanac& moon);
+
+// "rises_and_sets", "never_rises" or "never_sets".
+std::string TargetPathKey(TargetPath path);
+
 }  // namespace orvexal

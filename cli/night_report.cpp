@@ -1,66 +1,19 @@
 #include "cli/night_report.h"
 
-#include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <optional>
 #include <string_view>
 
 #include "cli/night_columns.h"
 #include "cli/night_sun_levels.h"
+#include "cli/text_cells.h"
 
 namespace orvexal {
 namespace {
 
-constexpr long kSecondsPerMinute = 60;
-constexpr long kMinutesPerHour = 60;
-constexpr long kSecondsPerHour = 3600;
-constexpr long kSecondsPerDay = 86400;
-
-// The summary's values start after the longest caption and two blanks.
-constexpr std::size_t kCaptionWidth = 19;
-constexpr const char* kColumnGap = "  ";
-
 // The first column, the local clock: "HH:MM" under "local".
 constexpr std::string_view kClockHeading = "local";
 constexpr int kClockWidth = 5;
-
-std::string Fixed(double value, int width, int decimals)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, "%*.*f", width, decimals, value);
-    return text;
-}
-
-std::string RightAligned(std::string_view text, int width)
-{
-    return std::string(static_cast<std::size_t>(std::max(width - static_cast<int>(text.size()), 0)), ' ')
-           .append(text);
-}
-
-// A field's text without the blank of its sign position.
-std::string Trimmed(const std::string& text)
-{
-    const std::size_t first = text.find_first_not_of(' ');
-    return first == std::string::npos ? "" : text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-// 22.5 and 46.5 both as "22:30", or "22:30:00" to the second.
-std::string ClockText(double localHours, bool toTheSecond = false)
-{
-    const long rounding = toTheSecond ? 1 : kSecondsPerMinute;  // seconds
-    const long perDay = kSecondsPerDay / rounding;
-    const long units = std::lround(localHours * kSecondsPerHour / rounding);
-    const long seconds = (units % perDay + perDay) % perDay * rounding;
-    char text[16];
-    std::snprintf(text, sizeof text, "%02ld:%02ld", seconds / kSecondsPerHour, seconds / kSecondsPerMinute % kMinutesPerHour);
-    std::string clock = text;
-    if (toTheSecond) {
-        std::snprintf(text, sizeof text, ":%02ld", seconds % kSecondsPerMinute);
-        clock += text;
-    }
-    return clock;
-}
 
 // "01:23 (25.3912 h)"
 std::string LocalTime(double localHours)
@@ -73,12 +26,6 @@ std::string Degrees(double degrees)
     return Fixed(degrees, 0, 2) + " deg";
 }
 
-std::string SummaryLine(std::string caption, const std::string& text)
-{
-    caption.resize(std::max(kCaptionWidth, caption.size() + 2), ' ');
-    return caption + text + '\n';
-}
-
 std::string At(const std::optional<double>& localHours)
 {
     return localHours ? LocalTime(*localHours) : std::string("none");
@@ -89,12 +36,12 @@ std::string Hours(double hours)
     return Fixed(hours, 0, 2) + " h";
 }
 
-// The evening's levels downward, dusk and dawn at the twilight typed, the
-// morning's levels upward.
-std::string SunLines(const NightInputs& inputs, const SunAlmanac& sun)
+}  // namespace
+
+std::string SunLines(double twilightDeg, const SunAlmanac& sun)
 {
     char typed[32];
-    std::snprintf(typed, sizeof typed, " at %g deg", inputs.twilight);
+    std::snprintf(typed, sizeof typed, " at %g deg", twilightDeg);
     std::string evening;
     std::string morning;
     for (const SunLevel& level : kSunLevels) {
@@ -119,6 +66,14 @@ std::string MoonLines(const MoonAlmanac& moon)
     return riseAndSet + SummaryLine("moon at midnight", phase)
            + SummaryLine("dark without moon", Hours(moon.darkHoursWithoutMoon) + dark);
 }
+
+std::string LstAtMidnightLine(double siderealAtMidnight)
+{
+    return SummaryLine("LST at midnight",
+                       Fixed(siderealAtMidnight, 0, 4) + " h (" + ClockText(siderealAtMidnight) + ")");
+}
+
+namespace {
 
 // Rise, meridian crossing and set, or whether the target never rises or
 // never sets and its meridian crossing.
@@ -164,14 +119,12 @@ std::string Summary(const NightInputs& inputs, const NightTrack& track, double s
 {
     const NightLabels& labels = inputs.labels;
     const Almanac& almanac = track.almanac;
-    const std::string sidereal =
-        Fixed(almanac.siderealAtMidnight, 0, 4) + " h (" + ClockText(almanac.siderealAtMidnight) + ")";
     return SummaryLine("site", Trimmed(labels.site))
            + SummaryLine("calculation", Trimmed(labels.date) + " " + ClockText(track.observation.localHours, true) + " local")
            + SummaryLine("target", "RA " + Trimmed(labels.rightAscension) + "  Dec " + Trimmed(labels.declination)
                                        + "  (epoch " + Trimmed(labels.epoch) + ")")
-           + SunLines(inputs, almanac.sun) + MoonLines(almanac.moon) + TargetLines(inputs, almanac.target)
-           + SummaryLine("LST at midnight", sidereal) + SamplesLine(track, stepMinutes);
+           + SunLines(inputs.twilight, almanac.sun) + MoonLines(almanac.moon) + TargetLines(inputs, almanac.target)
+           + LstAtMidnightLine(almanac.siderealAtMidnight) + SamplesLine(track, stepMinutes);
 }
 
 // The clock first, then the columns.

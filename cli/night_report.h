@@ -16,4 +16,11 @@ namespace orvexal {
 // "none" where an event does not happen in the night, noon to noon.
 std::string NightText(const NightInputs& inputs, const NightTrack& track, double stepMinutes);
 
+// The summary's lines of the Sun (sunset, the twilights, dusk and dawn at
+// twilightDeg, sunrise), of the Moon (rise and set, phase, dark hours
+// without it) and of the local mean sidereal time at midnight, hours.
+std::string SunLines(double twilightDeg, const SunAlmanac& sun);
+std::string MoonLines(const MoonAlmanac& moon);
+std::string LstAtMidnightLine(double siderealAtMidnight);
+
 }  // namespace orvexal

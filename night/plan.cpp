@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "astro/precession.h"
+#include "astro/sidereal_time.h"
 #include "night/observing_night.h"
 #include "numbers/units.h"
 
@@ -27,11 +28,17 @@ TargetPlan PlanOf(const ObservingNight& night, const CatalogPlace& target, doubl
 
 }  // namespace
 
+PlanNight PlanNightOf(const NightInputs& inputs)
+{
+    return {inputs.site, inputs.localMidnight, inputs.twilight};
+}
+
 NightPlan PlanTargets(const PlanNight& night, std::span<const CatalogPlace> targets, const TargetLimits& limits)
 {
     const ObservingNight observing(night.site, night.localMidnight, night.twilightDeg);
     const double epochOfDate = kJ2000Epoch + (night.localMidnight - kJ2000) / kDaysPerJulianYear;
-    NightPlan plan{observing.Dark(), observing.Sun(), observing.Moon(), {}};
+    NightPlan plan{LocalSiderealTime(night.localMidnight, night.site.longitudeWestDeg), observing.Dark(), observing.Sun(),
+                   observing.Moon(), {}};
     const ObservingNight::Thresholds thresholds = ObservingNight::ThresholdsOf(limits);
     plan.targets.reserve(targets.size());
     for (const CatalogPlace& target : targets) {

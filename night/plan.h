@@ -45,7 +45,11 @@ struct PlanNight {
     double twilightDeg = 0;    // the Sun's altitude that ends the dark time
 };
 
+// The night of a calculation: its site, midnight and twilight.
+PlanNight PlanNightOf(const NightInputs& inputs);
+
 struct NightPlan {
+    double siderealAtMidnight = 0;  // local mean sidereal time at midnight, hours
     Intervals dark;
     SunAlmanac sun;
     MoonAlmanac moon;

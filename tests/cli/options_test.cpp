@@ -95,6 +95,13 @@ TEST_F(OrvexalCalcOptions, ValuesNotInTheirFormExitWithStatusTwo)
         {{"--batch", "--night"}, "--night does not go with --batch"},
         {{"--night", "--step", "0.0166"}, R"(--step: "0.0166" is not a step in minutes from 1 second to 120 minutes)"},
         {{"--night", "--step", "120.001"}, R"(--step: "120.001")"},
+        {{"--sort", "name"}, "--sort goes with --targets"},
+        {{"--targets", "list", "--ra", "5"}, "--ra does not go with --targets"},
+        {{"--targets", "list", "--sort", "dec"}, R"(--sort: "dec" is not one of best, name, ra, hours)"},
+        {{"--targets", "list", "--min-altitude", "90.5"}, R"(--min-altitude: "90.5" is not an altitude in degrees from 0 to 90)"},
+        {{"--targets", "list", "--max-airmass", "0.99"}, R"(--max-airmass: "0.99" is not an air mass from 1 to 38)"},
+        {{"--targets", "list", "--min-altitude", "20", "--max-airmass", "2"}, "give one of them"},
+        {{"--targets", "list", "--csv", "--json"}, "--csv and --json do not go together"},
     };
     for (const auto& [args, told] : rows) {
         const Ran run = Calc(args);
@@ -311,6 +318,57 @@ TEST_F(OrvexalCalcOptions, NightAsJsonParsesBack)
     const Ran fault = Calc({"--night", "--epoch", "-" + kHugeEpoch, "--new-epoch", kHugeEpoch});
     EXPECT_EQ(std::tuple(fault.status, fault.out), std::tuple(1, ""));
     EXPECT_NE(fault.err.find("overflow in the precession"), std::string::npos);
+}
+
+// A list of five targets and a bad line from La Palma on the night of 2024
+// December 15 to 16, nautical twilight: the Orion Nebula rises, culminates
+// and sets at 19:17:31, 01:07:21 and 06:57:11 by astropy (tests/night
+// plan_test.cpp); Canopus stands 8.6 deg high at most (90 - 28.76 - 52.7);
+// the SMC never rises; Polaris never sets; Sirius culminates at 02:17
+// (astropy: 02:16:53). Sorted by name; the bad line
+// told on standard error with its number; the status 1.
+TEST_F(OrvexalCalcOptions, TargetsPlanTheListForTheNight)
+{
+    std::ofstream(folder_ / "list.txt") << "# test list\nM42, 05:35:17.3, -05:23:28\nSMC 00 52 44.8 -72 49 43\n"
+                                           "Sirius, 6.4509, -16.4258, 2000, \"note, with a comma\"\n"
+                                           "bad, 25:00:00, 10\nPolaris, 02:31:49.09, +89:15:50.8\n"
+                                           "Canopus, 06:23:57.11, -52:41:44.4\n";
+    const Strings night{"--targets", "list.txt", "--longitude", "17.5248", "--latitude", "28.4536", "--zone", "0",
+                        "--date", "2024.1215", "--time", "22", "--twilight", "-12", "--sort", "name"};
+    const Ran text = Calc(night);
+    EXPECT_EQ(text.status, 1);
+    EXPECT_TRUE(text.err.starts_with("orvexal-calc: list.txt:5: ") && std::ranges::count(text.err, '\n') == 1)
+        << text.err;
+    std::istringstream lines(text.out.substr(text.out.find("\nname ") + 1));
+    std::string line;
+    Strings names;
+    while (std::getline(lines, line)) {
+        names.push_back(line.substr(0, line.find("  ")));
+        const bool m42 = line.starts_with("M42 ");
+        EXPECT_EQ(m42, line.find(" 01:07        55.87  06:57 ") != std::string::npos) << line;
+    }
+    EXPECT_EQ(names, (Strings{"name", "Canopus", "M42", "Polaris", "SMC", "Sirius"}));
+    EXPECT_NE(text.out.find("never rises"), std::string::npos);
+    EXPECT_NE(text.out.find("circumpolar"), std::string::npos);
+
+    Strings csv = night;
+    csv.push_back("--csv");
+    const std::string script =
+        "import csv, sys\n"
+        "rows = {r['name']: r for r in csv.DictReader(sys.stdin)}\n"
+        "print(len(rows), rows['M42']['set'], rows['SMC']['rise'], rows['Sirius']['transit'],\n"
+        "      float(rows['Canopus']['best_alt(deg)']) < 9, rows['Polaris']['remark'])\n";
+    EXPECT_EQ(Spawn({"/usr/bin/python3", "-c", script}, Calc(csv).out).out, "5 06:57 - 02:17 True circumpolar\n");
+    // An air mass of 2 is an apparent altitude of 29.93748 deg (track_test).
+    Strings airMass = csv;
+    airMass.insert(airMass.end(), {"--max-airmass", "2"});
+    Strings altitude = csv;
+    altitude.insert(altitude.end(), {"--min-altitude", "29.93748"});
+    EXPECT_EQ(Calc(airMass).out, Calc(altitude).out);
+
+    const Ran missing = Calc({"--targets", "no such list"});
+    EXPECT_EQ(std::tuple(missing.status, missing.out), std::tuple(2, ""));
+    EXPECT_NE(missing.err.find("'no such list' could not be read"), std::string::npos) << missing.err;
 }
 
 // The header names the columns by the window's boxes; a line that ends on a
