@@ -79,7 +79,7 @@ void ClearFloatingFaults()
 
 std::optional<FaultKind> RecordedFloatingFault()
 {
-    const int raised = std::fetestexcept(FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID);
+    const int raised = RaisedFloatingFlags();
     if (raised == 0) {
         return std::nullopt;
     }
@@ -92,7 +92,7 @@ std::optional<FaultKind> RecordedFloatingFault()
     return FaultKind::InvalidArgument;
 }
 
-void CheckFloatingFaults()
+void RaiseFloatingFault()
 {
     if (const auto fault = RecordedFloatingFault()) {
         ClearFloatingFaults();

@@ -8,6 +8,7 @@
 // and reports the kind, the program goes on.
 #pragma once
 
+#include <cfenv>
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
@@ -62,6 +63,24 @@ void ClearFloatingFaults();
 // serves where a value must be finite outside a pass's checkpoints.
 double FiniteValue(double value);
 
+// The flags of the faults the hardware recorded since the last clear (a
+// mask of FE_OVERFLOW, FE_DIVBYZERO and FE_INVALID), read in line: the pass
+// reads them around every field it writes. On x86-64 both the SSE status
+// register (double arithmetic) and the x87 status word (long double, some
+// library routines) are read, as fetestexcept does.
+inline int RaisedFloatingFlags()
+{
+#if defined(__x86_64__)
+    unsigned short x87Status;
+    unsigned int sseStatus;
+    asm volatile("fnstsw %0" : "=am"(x87Status) : : "memory");
+    asm volatile("stmxcsr %0" : "=m"(sseStatus) : : "memory");
+    return static_cast<int>((x87Status | sseStatus) & (FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID));
+#else
+    return std::fetestexcept(FE_OVERFLOW | FE_DIVBYZERO | FE_INVALID);
+#endif
+}
+
 // The fault the hardware recorded since the last clear, if any (a division
 // by zero or an overflow before an invalid operation, which usually follows
 // from the infinity they made).
@@ -81,6 +100,16 @@ inline double Settled(double value)
 // the record. A value that is not finite is a fault even when nothing was
 // recorded (FiniteValue).
 double CheckedValue(double value);
-void CheckFloatingFaults();
+
+// Raises the fault recorded since the last clear, if any, and clears the
+// record (the out-of-line part of CheckFloatingFaults).
+void RaiseFloatingFault();
+
+inline void CheckFloatingFaults()
+{
+    if (RaisedFloatingFlags() != 0) {
+        RaiseFloatingFault();
+    }
+}
 
 }  // namespace orvexal

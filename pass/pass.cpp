@@ -162,7 +162,7 @@ private:
     {
         CheckFloatingFaults();
         fields_.SetText(field, text);
-        if (RecordedFloatingFault()) {
+        if (RaisedFloatingFlags() != 0) {
             ClearFloatingFaults();
         }
     }
