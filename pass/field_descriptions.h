@@ -92,7 +92,7 @@ struct FieldDescription {
     std::string_view designedText;  // the text when the window is first loaded
     FieldRole role;
     TextForm form;
-    std::size_t kept;               // characters of a result's text kept; 0: not cut
+    std::size_t keptChars;          // characters of a result's text kept; 0: not cut
     std::string_view key;           // "julian_date"; empty for the status line
     std::string_view unit;          // "days, UT"; empty for the site's name and the status line
     FieldOption option;
@@ -179,6 +179,26 @@ inline constexpr std::size_t kFieldCount = std::size(kFields);
 // Row i describes the field numbered i + 1.
 static_assert(std::ranges::all_of(kFields, [](const FieldDescription& row) {
     return &row == &kFields[static_cast<std::size_t>(row.field) - 1];
+}));
+
+// Names, keys and options tell one field from another, and a field the pass
+// writes a value into keeps a part of its text.
+constexpr bool Distinct(auto nameOf)
+{
+    for (const FieldDescription& row : kFields) {
+        for (const FieldDescription& other : kFields) {
+            if (&row != &other && !nameOf(row).empty() && nameOf(row) == nameOf(other)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+static_assert(Distinct([](const FieldDescription& row) { return row.objectName; })
+              && Distinct([](const FieldDescription& row) { return row.key; })
+              && Distinct([](const FieldDescription& row) { return row.option.name; }));
+static_assert(std::ranges::all_of(kFields, [](const FieldDescription& row) {
+    return (row.form == TextForm::AsRead) == (row.keptChars == 0);
 }));
 
 constexpr const FieldDescription& Describe(Field field)

@@ -47,7 +47,7 @@ std::string FullText(double value, TextForm form)
 std::string ResultText(Field field, double value)
 {
     const FieldDescription& row = Describe(field);
-    return FirstChars(FullText(value, row.form), row.kept);
+    return FirstChars(FullText(value, row.form), row.keptChars);
 }
 
 // The digits of a clock reading with leading zeros: 4 as "04".
