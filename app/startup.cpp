@@ -8,9 +8,24 @@
 
 namespace orvexal {
 
+namespace {
+
 // Every field text the settings file carries reads back: the files' longest
 // item holds the longest field text in UTF-8.
 static_assert(kMaxItemLength == 3 * static_cast<std::size_t>(kMaxFieldLength));
+
+constexpr bool IsKeptBetweenRuns(const FieldDescription& row)
+{
+    return row.keptBetweenRuns;
+}
+
+// The fields whose texts the settings file keeps, in the order of their
+// numbers, which is the order of its text lines: the site's name, longitude,
+// latitude and zone, and the twilight, whose line reads an unquoted number.
+constexpr auto kKeptFields = FieldsWhere<kSettingsTextCount>(IsKeptBetweenRuns);
+static_assert(kKeptFields.back() == Field::Twilight);
+
+}  // namespace
 
 StartupResult RunStartup(AppState& state)
 {
@@ -30,20 +45,18 @@ StartupResult RunStartup(AppState& state)
 
 void ApplySettingsToFields(const SettingsRecord& settings, FieldTexts& fields)
 {
-    fields.SetText(Field::LocationName, settings.Text1);
-    fields.SetText(Field::Longitude, settings.Text2);
-    fields.SetText(Field::Latitude, settings.Text3);
-    fields.SetText(Field::TimeZone, settings.Text4);
-    fields.SetText(Field::Twilight, settings.Text27);
+    for (std::size_t item = 0; item < kKeptFields.size(); ++item) {
+        fields.SetText(kKeptFields[item], settings.texts[item]);
+    }
 }
 
 bool SaveSettings(AppState& state, double leftTwips, double topTwips, const FieldTexts& fields)
 {
     state.window = {TwipsToInt16(leftTwips), TwipsToInt16(topTwips)};
-    const SettingsRecord settings{state.window.WinLeft, state.window.WinTop,
-                                  fields.Text(Field::LocationName), fields.Text(Field::Longitude),
-                                  fields.Text(Field::Latitude), fields.Text(Field::TimeZone),
-                                  fields.Text(Field::Twilight)};
+    SettingsRecord settings{state.window.WinLeft, state.window.WinTop, {}};
+    for (std::size_t item = 0; item < kKeptFields.size(); ++item) {
+        settings.texts[item] = fields.Text(kKeptFields[item]);
+    }
     // Written back under the name it was read from.
     return WriteSettingsFile(PathIgnoringCase(std::string(kSettingsFile)), settings);
 }

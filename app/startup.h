@@ -16,7 +16,8 @@ struct StartupResult {
     // The outcome of the start-up location load; nothing when it was skipped
     // (the constellation file could not be read).
     std::optional<LocationLoadResult> locationLoad;
-    // The settings to apply to the window (position, Text1..Text4, Text27);
+    // The settings to apply to the window (its position and the texts of the
+    // fields kept between runs);
     // nothing when the settings file could not be read whole, in which case
     // the window goes to 100, 100 twips and keeps its designed texts.
     std::optional<SettingsRecord> settings;
@@ -29,7 +30,8 @@ struct StartupResult {
 // the position read, or to 100, 100.
 StartupResult RunStartup(AppState& state);
 
-// Puts the settings' texts into Text1..Text4 and Text27.
+// Puts the settings' texts into the fields kept between runs (Text1..Text4
+// and Text27).
 void ApplySettingsToFields(const SettingsRecord& settings, FieldTexts& fields);
 
 // SaveSettings: stores the window position (twips, as the window reports

@@ -11,11 +11,21 @@
 namespace orvexal {
 namespace {
 
-// The input columns of a batch line, in order.
-constexpr std::array<Field, 10> kInputColumns{
-    Field::Longitude, Field::Latitude, Field::TimeZone, Field::Date, Field::Time,
-    Field::RightAscension, Field::Declination, Field::Epoch, Field::NewEpoch, Field::Twilight,
-};
+// A batch line types what the field options type, one text per option.
+constexpr bool IsInputColumn(const FieldDescription& row)
+{
+    return !row.option.name.empty();
+}
+
+// The output columns: every field the pass reads or writes.
+constexpr bool IsOutputColumn(const FieldDescription& row)
+{
+    return IsInputColumn(row) || IsResult(row);
+}
+
+// Both in the order of the fields' numbers.
+constexpr auto kInputColumns = FieldsWhere<FieldCountWhere(IsInputColumn)>(IsInputColumn);
+constexpr auto kOutputColumns = FieldsWhere<FieldCountWhere(IsOutputColumn)>(IsOutputColumn);
 
 // The TAB-separated texts of a line, into `columns` (whose strings are
 // reused from line to line).
@@ -33,14 +43,14 @@ void SplitOnTabs(const std::string& line, std::vector<std::string>& columns)
 // Room for a whole output line, so that it is not moved as it grows.
 constexpr std::size_t kOutputLineCapacity = 256;
 
-// The output columns Text2 .. Text27, each as `cell` gives it, then the status.
+// The output columns, each as `cell` gives it, then the status.
 template <typename Cell>
 std::string OutputLine(Cell cell, std::string_view status)
 {
     std::string line;
     line.reserve(kOutputLineCapacity);
-    for (int i = static_cast<int>(Field::Longitude); i <= static_cast<int>(Field::Twilight); ++i) {
-        line += cell(static_cast<Field>(i));
+    for (const Field field : kOutputColumns) {
+        line += cell(field);
         line += '\t';
     }
     return line.append(status);
@@ -76,8 +86,8 @@ long RunBatch(std::istream& in, std::ostream& out, std::ostream& err, AppState& 
         }
         SplitOnTabs(line, columns);
         if (columns.size() != kInputColumns.size()) {
-            err << "orvexal-calc: line " << lineNumber << ": expected 10 TAB-separated texts, found "
-                << columns.size() << std::endl;
+            err << "orvexal-calc: line " << lineNumber << ": expected " << kInputColumns.size()
+                << " TAB-separated texts, found " << columns.size() << std::endl;
             out << "error\n";
             FlushWhenIdle(in, out);
             ++notOk;

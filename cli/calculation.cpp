@@ -1,7 +1,6 @@
 #include "cli/calculation.h"
 
 #include "app/location_fields.h"
-#include "cli/field_meanings.h"
 
 namespace orvexal {
 namespace {
@@ -29,9 +28,9 @@ Outcome Calculate(FieldTable fields, AppState& state, const Clock& clock)
     WriteRecorder recorder(fields);
     Outcome outcome;
     outcome.fault = CalculatePass(recorder, state.constellations, state.sun, clock, outcome.observed);
-    for (const FieldMeaning& meaning : FieldMeanings()) {
-        const bool reached = !outcome.fault || !meaning.result || recorder.Written(meaning.field);
-        outcome.shown[meaning.field] = reached ? std::optional(fields.Text(meaning.field)) : std::nullopt;
+    for (const Field field : kWindowOrder) {
+        const bool reached = !outcome.fault || !IsResult(Describe(field)) || recorder.Written(field);
+        outcome.shown[field] = reached ? std::optional(fields.Text(field)) : std::nullopt;
     }
     return outcome;
 }

@@ -135,12 +135,12 @@ void CheckTargetList(const CommandLine& line, const std::vector<std::string>& gi
 void CheckCombination(const CommandLine& line, const std::vector<std::string>& given)
 {
     for (const std::string& option : given) {
-        const bool oneCalculation = FieldOfOption(option) || option == "--site" || option == "--json"
-                                    || option == "--night";
+        const std::optional<Field> field = FieldOfOption(option);
+        const bool oneCalculation = field || option == "--site" || option == "--json" || option == "--night";
         if (line.batch && oneCalculation) {
             throw std::invalid_argument(option + " does not go with --batch, which reads every field from its input lines");
         }
-        const bool place = option == "--longitude" || option == "--latitude";
+        const bool place = field == Field::Longitude || field == Field::Latitude;
         if (place && line.site) {
             throw std::invalid_argument(option + " does not go with --site, which gives the site's longitude and latitude");
         }

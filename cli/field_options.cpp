@@ -1,7 +1,6 @@
 #include "cli/field_options.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 #include <stdexcept>
 #include <string_view>
@@ -11,40 +10,12 @@
 namespace orvexal {
 namespace {
 
-// What a value must be beyond a decimal number written in full.
-enum class Rule {
-    Number,    // any decimal number: zone, epochs, twilight
-    Packed,    // D.MMSS or H.MMSS: minutes and seconds below 60
-    Latitude,  // packed, at most 90 degrees from the equator
-    Date,      // 0 (now), or YYYY.MMDD with a month 1..12 and a day of that month
-};
-
-struct FieldOption {
-    std::string_view name;
-    Field field;
-    Rule rule;
-    std::string_view form;  // completes "is not ..."
-    std::string_view example;
-};
-
-// One option for each field a user types into, in the window's order.
-constexpr std::array<FieldOption, 10> kFieldOptions{{
-    {"--longitude", Field::Longitude, Rule::Packed, "a longitude in D.MMSS form", "122.50514"},
-    {"--latitude", Field::Latitude, Rule::Latitude, "a latitude in D.MMSS form within 90 degrees", "-33.5"},
-    {"--zone", Field::TimeZone, Rule::Number, "a time zone in hours", "-5.5"},
-    {"--date", Field::Date, Rule::Date, "a date in YYYY.MMDD form", "2024.0615"},
-    {"--time", Field::Time, Rule::Packed, "a time in H.MMSS form", "22.1530"},
-    {"--ra", Field::RightAscension, Rule::Packed, "a right ascension in H.MMSS form", "20.4058"},
-    {"--dec", Field::Declination, Rule::Packed, "a declination in D.MMSS form", "-45.1649"},
-    {"--epoch", Field::Epoch, Rule::Number, "an epoch in years", "2000.0"},
-    {"--new-epoch", Field::NewEpoch, Rule::Number, "an epoch in years", "2024.5"},
-    {"--twilight", Field::Twilight, Rule::Number, "a Sun altitude in degrees", "-10"},
-}};
-
-const FieldOption* OptionNamed(std::string_view name)
+// The field whose option is named so, or nothing.
+const FieldDescription* OptionNamed(std::string_view name)
 {
-    const auto found = std::ranges::find(kFieldOptions, name, &FieldOption::name);
-    return found == kFieldOptions.end() ? nullptr : &*found;
+    const auto named = [name](const FieldDescription& row) { return !name.empty() && row.option.name == name; };
+    const auto found = std::ranges::find_if(kFields, named);
+    return found == std::end(kFields) ? nullptr : &*found;
 }
 
 // A decimal number written in full: an optional sign, digits with at most
@@ -120,13 +91,13 @@ bool IsCalendarDate(const DecimalDigits& digits)
     return month >= 1 && month <= 12 && day >= 1 && day <= DaysInMonth(static_cast<Int16>(year), month);
 }
 
-bool Follows(Rule rule, const std::string& text, const DecimalDigits& digits)
+bool Follows(OptionRule rule, const std::string& text, const DecimalDigits& digits)
 {
     switch (rule) {
-    case Rule::Number: return true;
-    case Rule::Packed: return MinutesAndSecondsBelow60(digits.fraction);
-    case Rule::Latitude: return MinutesAndSecondsBelow60(digits.fraction) && WithinRightAngle(digits);
-    case Rule::Date: return text == "0" || IsCalendarDate(digits);
+    case OptionRule::Number: return true;
+    case OptionRule::Packed: return MinutesAndSecondsBelow60(digits.fraction);
+    case OptionRule::Latitude: return MinutesAndSecondsBelow60(digits.fraction) && WithinRightAngle(digits);
+    case OptionRule::Date: return text == "0" || IsCalendarDate(digits);
     }
     return false;
 }
@@ -134,7 +105,7 @@ bool Follows(Rule rule, const std::string& text, const DecimalDigits& digits)
 // The expected form as the message about a value not in it names it.
 std::string FormOf(const FieldOption& option)
 {
-    const bool packed = option.rule == Rule::Packed || option.rule == Rule::Latitude;
+    const bool packed = option.rule == OptionRule::Packed || option.rule == OptionRule::Latitude;
     return std::string(option.form) + (packed ? " (minutes and seconds below 60)" : "");
 }
 
@@ -142,20 +113,20 @@ std::string FormOf(const FieldOption& option)
 
 std::optional<Field> FieldOfOption(const std::string& option)
 {
-    const FieldOption* known = OptionNamed(option);
+    const FieldDescription* known = OptionNamed(option);
     return known ? std::optional(known->field) : std::nullopt;
 }
 
 std::string CheckedFieldText(const std::string& option, const std::string& text)
 {
-    const FieldOption* known = OptionNamed(option);
+    const FieldDescription* known = OptionNamed(option);
     if (!known) {
         throw std::logic_error(option + " is not a field option");
     }
     const auto digits = DigitsOf(text);
-    if (!digits || !Follows(known->rule, text, *digits)) {
-        throw std::invalid_argument(option + ": \"" + text + "\" is not " + FormOf(*known) + ", e.g. "
-                                    + std::string(known->example));
+    if (!digits || !Follows(known->option.rule, text, *digits)) {
+        throw std::invalid_argument(option + ": \"" + text + "\" is not " + FormOf(known->option) + ", e.g. "
+                                    + std::string(known->option.example));
     }
     return digits->Text();
 }

@@ -1,23 +1,24 @@
 #include "cli/json_report.h"
 
-#include "cli/field_meanings.h"
 #include "cli/json_text.h"
+#include "pass/field_descriptions.h"
 
 namespace orvexal {
 namespace {
 
 // The "inputs" or "results" member: one object per field, one a line.
-std::string FieldMembers(const Outcome& outcome, bool results)
+std::string FieldMembers(const Outcome& outcome, FieldRole role)
 {
     std::string members;
-    for (const FieldMeaning& meaning : FieldMeanings()) {
-        if (meaning.result != results) {
+    for (const Field field : kWindowOrder) {
+        const FieldDescription& row = Describe(field);
+        if (row.role != role) {
             continue;
         }
         members += members.empty() ? "\n" : ",\n";
-        members += "    " + Quoted(meaning.key) + ": {\"object\": " + Quoted(FieldName(meaning.field))
-                   + ", \"text\": " + QuotedOrNull(outcome.shown.at(meaning.field));
-        members += meaning.unit.empty() ? "}" : ", \"unit\": " + Quoted(meaning.unit) + "}";
+        members += "    " + Quoted(row.key) + ": {\"object\": " + Quoted(row.objectName)
+                   + ", \"text\": " + QuotedOrNull(outcome.shown.at(field));
+        members += row.unit.empty() ? "}" : ", \"unit\": " + Quoted(row.unit) + "}";
     }
     return "{" + members + "\n  }";
 }
@@ -33,8 +34,8 @@ std::string StatusMembers(const std::optional<PassFault>& fault)
 std::string JsonReport(const Outcome& outcome)
 {
     return "{\n  " + StatusMembers(outcome.fault)
-           + ",\n  \"inputs\": " + FieldMembers(outcome, false)
-           + ",\n  \"results\": " + FieldMembers(outcome, true) + "\n}\n";
+           + ",\n  \"inputs\": " + FieldMembers(outcome, FieldRole::Input)
+           + ",\n  \"results\": " + FieldMembers(outcome, FieldRole::Result) + "\n}\n";
 }
 
 }  // namespace orvexal

@@ -1,6 +1,6 @@
 #include "cli/report.h"
 
-#include "cli/field_meanings.h"
+#include "pass/field_descriptions.h"
 
 namespace orvexal {
 namespace {
@@ -25,10 +25,11 @@ std::string PaddedTo(std::string text, std::size_t width)
 std::string ReportText(const Outcome& outcome)
 {
     std::string report;
-    for (const FieldMeaning& meaning : FieldMeanings()) {
-        const std::string text = outcome.shown.at(meaning.field).value_or(kNotReached);
-        report += PaddedTo(std::string(FieldCaption(meaning.field)), kCaptionWidth);
-        report += meaning.unit.empty() ? text : PaddedTo(text, kTextWidth) + std::string(meaning.unit);
+    for (const Field field : kWindowOrder) {
+        const FieldDescription& row = Describe(field);
+        const std::string text = outcome.shown.at(field).value_or(kNotReached);
+        report += PaddedTo(std::string(row.caption), kCaptionWidth);
+        report += row.unit.empty() ? text : PaddedTo(text, kTextWidth) + std::string(row.unit);
         report += '\n';
     }
     return report;

@@ -39,7 +39,7 @@ Int16 ReadPosition(SequentialReader& reader)
     }
 }
 
-// Item 7, a general value: text when quoted; unquoted, a number given as
+// The last item, a general value: text when quoted; unquoted, a number given as
 // its plain text ("-12"), or the text as it stands when it is no number.
 std::string ReadGeneralValue(SequentialReader& reader)
 {
@@ -61,9 +61,8 @@ std::string SettingsText(const SettingsRecord& settings)
 {
     std::string text = std::to_string(settings.WinLeft) + std::string(kLineEnd)
                        + std::to_string(settings.WinTop) + std::string(kLineEnd);
-    for (const std::string* field : {&settings.Text1, &settings.Text2, &settings.Text3,
-                                     &settings.Text4, &settings.Text27}) {
-        text += QuotedItem(WithoutLineBreaks(*field)) + std::string(kLineEnd);
+    for (const std::string& field : settings.texts) {
+        text += QuotedItem(WithoutLineBreaks(field)) + std::string(kLineEnd);
     }
     return text;
 }
@@ -113,11 +112,10 @@ std::optional<SettingsRecord> ReadSettingsFile(const std::string& path)
         SettingsRecord settings;
         settings.WinLeft = ReadPosition(reader);
         settings.WinTop = ReadPosition(reader);
-        settings.Text1 = reader.ReadText();
-        settings.Text2 = reader.ReadText();
-        settings.Text3 = reader.ReadText();
-        settings.Text4 = reader.ReadText();
-        settings.Text27 = ReadGeneralValue(reader);
+        for (std::size_t item = 0; item + 1 < kSettingsTextCount; ++item) {
+            settings.texts[item] = reader.ReadText();
+        }
+        settings.texts.back() = ReadGeneralValue(reader);
         return settings;
     } catch (const SequentialFormatError&) {
         return std::nullopt;  // nothing of a file that cannot be read whole is applied

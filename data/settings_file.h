@@ -1,10 +1,13 @@
 // The settings file Orvex3.ini: the main window's position and the texts of
 // the site and twilight fields, kept from one run to the next.
 //
-// Seven lines: WinLeft, WinTop (twips, plain integers), then the texts of
-// Text1, Text2, Text3, Text4 and Text27, each in double quotes.
+// Seven lines: WinLeft, WinTop (twips, plain integers), then five field
+// texts, each in double quotes; the last is read as a general value, so an
+// unquoted number there reads as its plain text. Which fields they are is
+// the start-up's concern: the file keeps texts, not fields.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,14 +18,13 @@ namespace orvexal {
 
 inline constexpr std::string_view kSettingsFile = "Orvex3.ini";
 
+// The texts of lines 3 to 7.
+inline constexpr std::size_t kSettingsTextCount = 5;
+
 struct SettingsRecord {
     Int16 WinLeft = 100;
     Int16 WinTop = 100;
-    std::string Text1;
-    std::string Text2;
-    std::string Text3;
-    std::string Text4;
-    std::string Text27;
+    std::array<std::string, kSettingsTextCount> texts;  // in the file's order
 
     friend bool operator==(const SettingsRecord&, const SettingsRecord&) = default;
 };

@@ -1,49 +1,16 @@
 // The main window's fields, addressed by name: the interface between the
-// windows (or any other front end) and the calculation.
+// windows (or any other front end) and the calculation. The boxes' object
+// names ("Text13") are the contract with the batch columns, the JSON report
+// and the windows (FieldName).
 #pragma once
 
 #include <array>
 #include <string>
 #include <string_view>
 
+#include "pass/field_descriptions.h"
+
 namespace orvexal {
-
-// The main window's fields by what they hold. Their values are the numbers
-// of the window's text boxes Text1 .. Text27; the status line Label2 comes
-// last. The boxes' object names ("Text13") are the contract with the
-// settings file, the batch columns and the windows (FieldName).
-enum class Field : int {
-    LocationName = 1,    // Text1
-    Longitude,           // Text2, D.MS, + to the west
-    Latitude,            // Text3, D.MS, + to the north
-    TimeZone,            // Text4, hours, + to the west
-    Date,                // Text5, YYYY.MMDD; 0 = now
-    Time,                // Text6, local, H.MS
-    RightAscension,      // Text7, H.MS
-    Declination,         // Text8, D.MS
-    Epoch,               // Text9, years
-    NewEpoch,            // Text10, years; 0 = the epoch of the date
-    NewRightAscension,   // Text11
-    NewDeclination,      // Text12
-    JulianDate,          // Text13
-    HeliocentricCorrection,  // Text14, days
-    SiderealTime,        // Text15
-    Azimuth,             // Text16
-    Altitude,            // Text17
-    AirMass,             // Text18
-    HourAngle,           // Text19
-    Constellation,       // Text20
-    GalacticLongitude,   // Text21
-    GalacticLatitude,    // Text22
-    SunRightAscension,   // Text23
-    SunDeclination,      // Text24
-    Dusk,                // Text25
-    Dawn,                // Text26
-    Twilight,            // Text27, the Sun's altitude defining twilight
-    Status,              // Label2, the status line
-};
-
-constexpr int kFieldCount = 28;
 
 // The longest text a field holds, in UTF-16 code units as the window's
 // one-line text boxes count them: 32767, the largest 16-bit length.

@@ -25,61 +25,6 @@ constexpr const char* kNoTwilight = "none";
 constexpr double kBoundaryEpoch = 1875.0;
 constexpr double kGalacticEpoch = 2000.0;
 
-// How a result's value becomes its field's text, before it is cut to the
-// characters the field keeps (sign position included). Packed values below
-// 0.0001 (within a second of zero) are written in plain digits: in exponent
-// form the cut would keep the mantissa and drop the exponent, so 0h 00m
-// 00.6s would read " 6.001696".
-enum class TextForm {
-    General,        // the double's general text (15 digits)
-    PackedWidened,  // packed in single precision, then widened to double, so
-                    // that the rounding shows: 20.4058 as " 20.4057998657227"
-    PackedSingle,   // packed in single precision, its 7-digit text
-    TwilightPacked, // packed in single precision with the twilight searches'
-                    // guard (DecimalToPacked), its 7-digit text
-    Fixed,          // 5 decimals right-aligned in 8 characters
-    Year,           // the general text without the sign blank, 10 characters
-};
-
-struct ResultFormat {
-    Field field;
-    std::size_t kept;
-    TextForm form;
-};
-
-// Every result field the pass computes, in the order the pass writes them.
-// The Julian Date keeps its sign position, a blank for a present-day JD and
-// the minus sign of one before -4712 January 1.5, then 13 characters, five
-// decimals of a present-day JD.
-constexpr ResultFormat kResultFormats[] = {
-    {Field::JulianDate, 14, TextForm::General},
-    {Field::NewEpoch, 10, TextForm::Year},
-    {Field::NewRightAscension, 9, TextForm::PackedWidened},
-    {Field::NewDeclination, 9, TextForm::PackedWidened},
-    {Field::HeliocentricCorrection, 8, TextForm::Fixed},
-    {Field::SiderealTime, 10, TextForm::PackedWidened},
-    {Field::HourAngle, 8, TextForm::PackedSingle},
-    {Field::AirMass, 7, TextForm::General},
-    {Field::Altitude, 9, TextForm::PackedWidened},
-    {Field::Azimuth, 9, TextForm::PackedSingle},
-    {Field::GalacticLongitude, 9, TextForm::PackedWidened},
-    {Field::GalacticLatitude, 9, TextForm::PackedSingle},
-    {Field::SunRightAscension, 8, TextForm::PackedSingle},
-    {Field::SunDeclination, 8, TextForm::PackedSingle},
-    {Field::Dusk, 8, TextForm::TwilightPacked},
-    {Field::Dawn, 8, TextForm::TwilightPacked},
-};
-
-const ResultFormat& FormatOf(Field field)
-{
-    for (const ResultFormat& format : kResultFormats) {
-        if (format.field == field) {
-            return format;
-        }
-    }
-    throw std::logic_error("no text form for " + FieldName(field));
-}
-
 std::string FullText(double value, TextForm form)
 {
     switch (form) {
@@ -92,15 +37,17 @@ std::string FullText(double value, TextForm form)
         const std::string text = GeneralText(value);
         return text[0] == ' ' ? text.substr(1) : text;
     }
+    case TextForm::AsRead: break;
     }
-    throw std::logic_error("unknown text form");
+    throw std::logic_error("no text form for a value");
 }
 
-// The text a result field shows for a value.
+// The text a result field shows for a value: its text form, cut to the
+// characters the field keeps.
 std::string ResultText(Field field, double value)
 {
-    const ResultFormat& format = FormatOf(field);
-    return FirstChars(FullText(value, format.form), format.kept);
+    const FieldDescription& row = Describe(field);
+    return FirstChars(FullText(value, row.form), row.keptChars);
 }
 
 // The digits of a clock reading with leading zeros: 4 as "04".

@@ -89,6 +89,9 @@ constexpr ResultRow kResultRows[] = {
     {Field::Dusk, "Label50", "Label51", "H.MS"},  {Field::Dawn, "Label52", "Label53", "H.MS"},
 };
 
+// A place for every text box of the field table.
+static_assert(std::size(kInputRows) == kInputCount && std::size(kResultRows) == kResultCount);
+
 RowDesign ResultRowDesign(const ResultRow& row, int index)
 {
     const double top = 600 + 360 * index;

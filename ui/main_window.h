@@ -80,7 +80,7 @@ private:
     std::optional<QSize> outerSize_;
     std::optional<QSize> fittedFrame_;
 
-    std::array<QLineEdit*, 27> boxes_{};
+    std::array<QLineEdit*, kTextBoxCount> boxes_{};
     QLabel* statusLine_ = nullptr;
     QPushButton* calculate_ = nullptr;
 

@@ -173,8 +173,8 @@ TEST_F(FileFaults, EachFileAtStartup)
         const WindowPosition& window = state_->window;
         EXPECT_EQ(std::to_string(state_->constellations.ConCount) + " " + state_->constellations.ConAbbrev[1] + "|"
                       + std::to_string(state_->locations.LocCount) + " " + state_->locations.LocName[1] + "|"
-                      + (settings ? settings->Text1 + " " + settings->Text27 + " " + std::to_string(window.WinLeft)
-                                        + "," + std::to_string(window.WinTop)
+                      + (settings ? settings->texts.front() + " " + settings->texts.back() + " "
+                                        + std::to_string(window.WinLeft) + "," + std::to_string(window.WinTop)
                                   : "none"),
                   kept);
         if (!settings) {  // nothing of a file that failed is applied

@@ -21,7 +21,7 @@ TEST_F(SettingsFile, WritesTextsThatReadBack)
     EXPECT_EQ(test::ReadFile("Orvex3.ini"),
               "-1440\n32767\n\"a,\"\"b\"\",c\"\n\"122.50514\"\n\"53.45289\"\n\"8\"\n\"a,\"\"b\"\",c\"\n");
     ASSERT_TRUE(WriteSettingsFile("Orvex3.ini", {100, 100, "two\r\nlines\n", "1", "2", "3", "-10"}));
-    EXPECT_EQ(ReadSettingsFile("Orvex3.ini")->Text1, "twolines");
+    EXPECT_EQ(ReadSettingsFile("Orvex3.ini")->texts.front(), "twolines");
 }
 
 TEST_F(SettingsFile, AppliesOnlyAWholeFile)
