@@ -3,10 +3,9 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 #include <optional>
 
+#include "data/sequential_text.h"
 #include "numbers/packed.h"
 
 namespace orvexal {
@@ -42,11 +41,6 @@ constexpr Axis kDec{"Dec", "degrees"};
 struct LineFault {
     BadLineKind kind;
     std::string item;
-};
-
-struct LineItem {
-    std::string text;
-    bool quoted = false;
 };
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -227,7 +221,7 @@ std::vector<std::string_view> Split(std::string_view text, char separator)
 }
 
 // The angle an item of the comma form holds: packed, or parts with colons.
-double AngleOfItem(const Axis& axis, const LineItem& item)
+double AngleOfItem(const Axis& axis, const SequentialItem& item)
 {
     if (item.text.empty()) {
         throw LineFault{BadLineKind::MissingValue, std::string(axis.name)};
@@ -268,62 +262,37 @@ double EpochYearsOf(std::string_view text)
     return *years;
 }
 
-// A quoted text beginning at line[pos]: a doubled quote inside stands for
-// one; pos is left after the closing quote, which must be on the line.
-std::string QuotedText(std::string_view line, std::size_t& pos)
+// The items of a line by the sequential-text rules; two commas in a row
+// hold an empty item, and so does a comma at the end of the line. A line is
+// too short to hold an item too long for them, so only its quotes can fail.
+static_assert(kMaxTargetLineBytes < kMaxItemLength);
+std::vector<SequentialItem> CommaItems(std::string_view line)
 {
-    std::string text;
-    for (++pos;; ++pos) {
-        if (pos == line.size()) {
-            throw LineFault{BadLineKind::BadQuotes, {}};
-        }
-        if (line[pos] != kQuote) {
-            text += line[pos];
-        } else if (pos + 1 < line.size() && line[pos + 1] == kQuote) {
-            text += kQuote;
-            ++pos;
-        } else {
-            ++pos;
-            return text;
-        }
+    try {
+        return SequentialReader(line).ReadLineItems();
+    } catch (const SequentialFormatError&) {
+        throw LineFault{BadLineKind::BadQuotes, {}};
     }
 }
 
-// The items of a line by the sequential-text rules; two commas in a row
-// hold an empty item, and so does a comma at the end of the line.
-std::vector<LineItem> CommaItems(std::string_view line)
+// A quoted name at the start of a line of the blank form.
+std::string QuotedName(std::string_view line, std::size_t& pos)
 {
-    std::vector<LineItem> items;
-    for (std::size_t pos = 0;; ++pos) {
-        SkipBlanks(line, pos);
-        LineItem item;
-        if (pos < line.size() && line[pos] == kQuote) {
-            item.quoted = true;
-            item.text = QuotedText(line, pos);
-            SkipBlanks(line, pos);
-            if (pos < line.size() && line[pos] != kSeparator) {
-                throw LineFault{BadLineKind::BadQuotes, {}};
-            }
-        } else {
-            const std::size_t end = std::min(line.find(kSeparator, pos), line.size());
-            item.text = Trimmed(line.substr(pos, end - pos));
-            pos = end;
-        }
-        items.push_back(std::move(item));
-        if (pos == line.size()) {
-            return items;
-        }
+    try {
+        return QuotedText(line, pos);
+    } catch (const SequentialFormatError&) {
+        throw LineFault{BadLineKind::BadQuotes, {}};
     }
 }
 
 // name, RA, Dec[, epoch[, note]]; an empty epoch is the default one.
 TargetRecord CommaFormRecord(std::string_view line)
 {
-    const std::vector<LineItem> items = CommaItems(line);
+    const std::vector<SequentialItem> items = CommaItems(line);
     if (items.size() > kCommaFormItems) {
         throw LineFault{BadLineKind::TooManyValues, {}};
     }
-    const auto itemAt = [&items](std::size_t i) { return i < items.size() ? items[i] : LineItem{}; };
+    const auto itemAt = [&items](std::size_t i) { return i < items.size() ? items[i] : SequentialItem{}; };
     TargetRecord record;
     record.name = itemAt(0).text;
     if (record.name.empty()) {
@@ -331,7 +300,7 @@ TargetRecord CommaFormRecord(std::string_view line)
     }
     record.raHours = RaHoursChecked(AngleOfItem(kRa, itemAt(1)));
     record.decDeg = DecDegChecked(AngleOfItem(kDec, itemAt(2)));
-    const LineItem epoch = itemAt(3);
+    const SequentialItem epoch = itemAt(3);
     if (epoch.quoted) {
         throw LineFault{BadLineKind::EpochNotANumber, "epoch"};
     }
@@ -348,7 +317,7 @@ TargetRecord BlankFormRecord(std::string_view line)
     TargetRecord record;
     std::size_t pos = 0;
     if (line.front() == kQuote) {
-        record.name = QuotedText(line, pos);
+        record.name = QuotedName(line, pos);
         if (pos < line.size() && !IsBlank(line[pos])) {
             throw LineFault{BadLineKind::BadQuotes, {}};
         }
@@ -429,10 +398,6 @@ std::size_t LineEndLength(std::string_view text, std::size_t pos)
     return text.substr(pos).starts_with("\r\n") ? 2 : 1;
 }
 
-FileText FailedRead(std::string reason)
-{
-    return {{}, std::move(reason)};
-}
 
 }  // namespace
 
@@ -461,43 +426,6 @@ TargetListRead ReadTargetList(std::string_view text)
         if (read.records.size() > kMaxTargets) {
             return {{}, {}, "more than " + std::to_string(kMaxTargets) + " targets in the list: none loaded"};
         }
-    }
-    return read;
-}
-
-FileText ReadWholeFile(const std::string& path, std::uintmax_t maxBytes)
-{
-    namespace fs = std::filesystem;
-    std::error_code error;
-    const fs::file_type type = fs::status(path, error).type();
-    if (type == fs::file_type::not_found) {
-        return FailedRead("no such file: " + path);
-    }
-    if (error) {
-        return FailedRead("the file cannot be examined: " + path + " (" + error.message() + ")");
-    }
-    // Only a plain file (or a link to one) is read: a named pipe or a device
-    // chosen by mistake would keep the program waiting for its data.
-    if (type != fs::file_type::regular) {
-        return FailedRead("not a plain file: " + path);
-    }
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return FailedRead("the file cannot be opened: " + path);
-    }
-    FileText read;
-    std::vector<char> block(std::size_t{1} << 16);
-    // Read in blocks against the bound rather than by the size stat gave:
-    // a file that grows while it is read is still refused at the bound.
-    while (file.read(block.data(), static_cast<std::streamsize>(block.size())) || file.gcount() > 0) {
-        const auto count = static_cast<std::size_t>(file.gcount());
-        if (read.text.size() + count > maxBytes) {
-            return FailedRead("the file is larger than " + std::to_string(maxBytes) + " bytes: " + path);
-        }
-        read.text.append(block.data(), count);
-    }
-    if (file.bad()) {
-        return FailedRead("a read error in " + path);
     }
     return read;
 }
