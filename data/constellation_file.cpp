@@ -1,7 +1,5 @@
 #include "data/constellation_file.h"
 
-#include <memory>
-
 #include "data/sequential_text.h"
 #include "data/whole_file.h"
 
@@ -45,18 +43,18 @@ bool LoadConstellations(const std::optional<std::vector<ConstellationBox>>& boxe
         tables.ConCount = 0;
         return false;
     }
-    // Fresh tables, so that nothing of a longer earlier file is left behind;
-    // records occupy elements 1 to ConCount.
-    auto loaded = std::make_unique<ConstellationTables>();
-    for (const ConstellationBox& box : *boxes) {
-        const int i = ++loaded->ConCount;
-        loaded->ConRaLow[i] = box.raLowHours;
-        loaded->ConRaHigh[i] = box.raHighHours;
-        loaded->ConDecLow[i] = box.decLowDeg;
-        loaded->ConAbbrev[i] = box.abbreviation;
+    // Records occupy elements 1 to ConCount; the elements past them are
+    // emptied, so that nothing of a longer earlier file is left behind.
+    const int count = static_cast<int>(boxes->size());
+    for (int i = 1; i <= ConstellationTables::kMaxRecords; ++i) {
+        const ConstellationBox box = i <= count ? (*boxes)[static_cast<std::size_t>(i - 1)] : ConstellationBox{};
+        tables.ConRaLow[i] = box.raLowHours;
+        tables.ConRaHigh[i] = box.raHighHours;
+        tables.ConDecLow[i] = box.decLowDeg;
+        tables.ConAbbrev[i] = box.abbreviation;
     }
-    loaded->ConDataLoaded = true;
-    tables = std::move(*loaded);
+    tables.ConCount = count;
+    tables.ConDataLoaded = true;
     return true;
 }
 
