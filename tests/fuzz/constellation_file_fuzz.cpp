@@ -13,7 +13,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static ConstellationTables shipped;
     static const bool ready = LoadConstellationFile(ORVEXAL_SHARE_DIR "/Constell.dat", shipped);
     Require(ready, "shipped boundaries load");
-    ConstellationTables tables = shipped;
+    // Loaded over the shipped tables, which it is made again afterwards: a
+    // failed load changes only the two flags, which are set back, so the
+    // whole tables are copied only after a load that succeeded.
+    static ConstellationTables tables = shipped;
+    struct Restore {
+        ~Restore()
+        {
+            if (tables.ConDataLoaded) {
+                tables = shipped;
+            }
+            tables.ConDataLoaded = true;
+            tables.ConCount = shipped.ConCount;
+        }
+    } restore;
     if (LoadConstellations(ReadConstellationBoxes(TextOf(data, size)), tables)) {
         Require(tables.ConDataLoaded && tables.ConCount >= 1 && tables.ConCount <= 358, "1 to 358 records");
     } else {
