@@ -22,7 +22,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const LocationRead read = ReadLocations(text);
     Require((read.result == LocationLoadResult::WrongFile) == text.starts_with("0,"),
             "WrongFile exactly for a text beginning with 0,");
-    LocationList list = shipped;
+    // Loaded over the shipped list, which is copied back only after a load
+    // that changed it.
+    static LocationList list = shipped;
     Require(ApplyLocationRead(read, list) == read.result, "the load gives the read's result");
     if (read.result != LocationLoadResult::Loaded) {
         Require(read.records.empty() && list == shipped, "a refused or failed load changes nothing");
@@ -30,6 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     Require(!read.records.empty() && read.records.size() <= kMaxLocations, "1 to 1000 records");
     Require(list == read.records, "the list is exactly the records read");
+    list = shipped;
     for (const LocationRecord& site : read.records) {
         Require(std::isfinite(site.longitudeWestPacked) && std::isfinite(site.latitudeNorthPacked)
                     && std::isfinite(site.timeZoneWestHours),
