@@ -6,15 +6,11 @@
 namespace orvexal {
 namespace {
 
-// One box record: lower RA, upper RA, lower Dec, abbreviation.
+// One box record: lower RA, upper RA, lower Dec, abbreviation. The items
+// of a braced list are read in their order, left to right.
 ConstellationBox ReadBox(SequentialReader& reader)
 {
-    ConstellationBox box;
-    box.raLowHours = reader.ReadNumber();
-    box.raHighHours = reader.ReadNumber();
-    box.decLowDeg = reader.ReadNumber();
-    box.abbreviation = reader.ReadText();
-    return box;
+    return {reader.ReadNumber(), reader.ReadNumber(), reader.ReadNumber(), reader.ReadText()};
 }
 
 }  // namespace

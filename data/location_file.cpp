@@ -14,14 +14,11 @@ constexpr std::string_view kConstellationFileMark = "0,";
 constexpr std::string_view kLoadedStatus = "LOCATION file was loaded.";
 constexpr std::string_view kFailedStatus = "LOCATION file was NOT loaded ***********";
 
+// One site record: name, longitude, latitude, time zone. The items of a
+// braced list are read in their order, left to right.
 LocationRecord ReadLocationRecord(SequentialReader& reader)
 {
-    LocationRecord record;
-    record.name = reader.ReadText();
-    record.longitudeWestPacked = reader.ReadNumber();
-    record.latitudeNorthPacked = reader.ReadNumber();
-    record.timeZoneWestHours = reader.ReadNumber();
-    return record;
+    return {reader.ReadText(), reader.ReadNumber(), reader.ReadNumber(), reader.ReadNumber()};
 }
 
 // The records after the header lines. The end of the file is tested after
