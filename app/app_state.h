@@ -2,6 +2,8 @@
 // owned by the application and handed by reference to whatever needs it.
 #pragma once
 
+#include <string>
+
 #include "astro/constellation.h"
 #include "data/location_list.h"
 #include "numbers/fault.h"
@@ -18,6 +20,7 @@ struct WindowPosition {
 struct AppState {
     ConstellationTables constellations;
     LocationList locations;
+    std::string locationFile;  // the location file last opened, as named to open it
     SunPlace sun;
     WindowPosition window;
 };

@@ -4,15 +4,16 @@
 
 namespace orvexal {
 
-void CopyLocationToFields(const LocationList& list, int record, FieldTexts& fields)
+void CopyLocationToFields(const LocationList& list, std::size_t index, FieldTexts& fields)
 {
-    if (record < 1 || record > list.LocCount) {
+    if (index >= list.size()) {
         return;
     }
-    fields.SetText(Field::LocationName, list.LocName[record]);
-    fields.SetText(Field::Longitude, GeneralText(list.LocLongitude[record]));
-    fields.SetText(Field::Latitude, GeneralText(list.LocLatitude[record]));
-    fields.SetText(Field::TimeZone, GeneralText(list.LocTimeZone[record]));
+    const LocationRecord& site = list[index];
+    fields.SetText(Field::LocationName, site.name);
+    fields.SetText(Field::Longitude, GeneralText(site.longitudeWestPacked));
+    fields.SetText(Field::Latitude, GeneralText(site.latitudeNorthPacked));
+    fields.SetText(Field::TimeZone, GeneralText(site.timeZoneWestHours));
 }
 
 }  // namespace orvexal

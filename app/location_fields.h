@@ -6,10 +6,10 @@
 
 namespace orvexal {
 
-// Copies record i (1..LocCount) into the main window's location fields:
-// Text1 the name unchanged, Text2..Text4 the GeneralText of longitude,
-// latitude and time zone (" 122.50514", " 8", "-7.5"). A record outside
-// 1..LocCount (no entry chosen in the picker) changes nothing.
-void CopyLocationToFields(const LocationList& list, int record, FieldTexts& fields);
+// Copies site `index` of the list (0 the first) into the main window's
+// location fields: Text1 the name unchanged, Text2..Text4 the GeneralText of
+// longitude, latitude and time zone (" 122.50514", " 8", "-7.5"). An index
+// past the list's end changes nothing.
+void CopyLocationToFields(const LocationList& list, std::size_t index, FieldTexts& fields);
 
 }  // namespace orvexal

@@ -34,8 +34,8 @@ StartupResult RunStartup(AppState& state)
     // when the constellation data was read without one. A file whose name
     // differs from the expected one only in case is taken for it.
     if (LoadConstellationFile(PathIgnoringCase(std::string(kConstellationFile)), state.constellations)) {
-        state.locations.LocFileName = PathIgnoringCase(std::string(kDefaultLocationFile));
-        result.locationLoad = LoadLocationFile(state.locations);
+        state.locationFile = PathIgnoringCase(std::string(kDefaultLocationFile));
+        result.locationLoad = LoadLocationFile(state.locationFile, state.locations);
     }
     result.settings = ReadSettingsFile(PathIgnoringCase(std::string(kSettingsFile)));
     state.window = result.settings ? WindowPosition{result.settings->WinLeft, result.settings->WinTop}

@@ -10,10 +10,12 @@ constexpr const char* kTypedPlace = "(as given)";
 
 }  // namespace
 
-FieldTable InputFields(const CommandLine& line, const LocationList& sites, int siteRecord)
+FieldTable InputFields(const CommandLine& line, const LocationList& sites, std::optional<std::size_t> site)
 {
     FieldTable fields;
-    CopyLocationToFields(sites, siteRecord, fields);
+    if (site) {
+        CopyLocationToFields(sites, *site, fields);
+    }
     if (line.typed.contains(Field::Longitude) || line.typed.contains(Field::Latitude)) {
         fields.SetText(Field::LocationName, kTypedPlace);
     }

@@ -20,11 +20,11 @@ struct Outcome {
     ObservedPass observed;  // what a completed pass read and worked out
 };
 
-// The window's designed texts; then the site's name, place and zone
-// (record 1..LocCount of state.locations, 0 for none); then the typed texts.
-// A place typed without a site is not the designed one: the location's name
-// then reads "(as given)".
-FieldTable InputFields(const CommandLine& line, const LocationList& sites, int siteRecord);
+// The window's designed texts; then the name, place and zone of site
+// `site` of the list (0 the first), when one was chosen; then the typed
+// texts. A place typed without a site is not the designed one: the
+// location's name then reads "(as given)".
+FieldTable InputFields(const CommandLine& line, const LocationList& sites, std::optional<std::size_t> site);
 
 Outcome Calculate(FieldTable fields, AppState& state, const Clock& clock);
 

@@ -35,7 +35,8 @@ void ReadConstellations(const CommandLine& line, AppState& state)
 
 void ReadLocations(const CommandLine& line, AppState& state)
 {
-    ReadSites(DataFilePath(line.locationFile, kDefaultLocationFile, NameMatch::AnyCase), state.locations);
+    state.locationFile = DataFilePath(line.locationFile, kDefaultLocationFile, NameMatch::AnyCase);
+    ReadSites(state.locationFile, state.locations);
 }
 
 // The exit status of a pass; its fault told on standard error.
@@ -77,7 +78,8 @@ int ReportTargets(const CommandLine& line, const Outcome& outcome)
 
 int CalculateOnce(const CommandLine& line, AppState& state, const Clock& clock)
 {
-    const int site = line.site ? FindSite(state.locations, *line.site) : 0;
+    const std::optional<std::size_t> site =
+        line.site ? std::optional(FindSite(state.locations, state.locationFile, *line.site)) : std::nullopt;
     const Outcome outcome = Calculate(InputFields(line, state.locations, site), state, clock);
     if (line.night) {
         return ReportNight(line, outcome);

@@ -56,14 +56,14 @@ std::size_t Distance(std::string_view query, std::string_view name)
 }
 
 // The records nearest to the query, nearest first, in file order among equals.
-std::vector<int> NearestRecords(const LocationList& sites, const std::string& query)
+std::vector<std::size_t> NearestRecords(const LocationList& sites, const std::string& query)
 {
-    std::vector<std::pair<std::size_t, int>> ranked;
-    for (int i = 1; i <= sites.LocCount; ++i) {
-        ranked.emplace_back(Distance(query, Lower(sites.LocName[i])), i);
+    std::vector<std::pair<std::size_t, std::size_t>> ranked;
+    for (std::size_t i = 0; i < sites.size(); ++i) {
+        ranked.emplace_back(Distance(query, Lower(sites[i].name)), i);
     }
-    std::ranges::stable_sort(ranked, {}, &std::pair<std::size_t, int>::first);
-    std::vector<int> records;
+    std::ranges::stable_sort(ranked, {}, &std::pair<std::size_t, std::size_t>::first);
+    std::vector<std::size_t> records;
     for (const auto& entry : ranked) {
         records.push_back(entry.second);
     }
@@ -71,11 +71,11 @@ std::vector<int> NearestRecords(const LocationList& sites, const std::string& qu
 }
 
 // The names of the first `listed` records, one a line.
-std::string NameList(const LocationList& sites, const std::vector<int>& records, std::size_t listed)
+std::string NameList(const LocationList& sites, const std::vector<std::size_t>& records, std::size_t listed)
 {
     std::string list;
     for (std::size_t i = 0; i < std::min(records.size(), listed); ++i) {
-        list += "\n  " + sites.LocName[records[i]];
+        list += "\n  " + sites[records[i]].name;
     }
     return list;
 }
@@ -96,8 +96,7 @@ std::string TableRow(const std::array<std::string, 4>& cells, const std::array<s
 
 void ReadSites(const std::string& path, LocationList& sites)
 {
-    sites.LocFileName = path;
-    switch (LoadLocationFile(sites)) {
+    switch (LoadLocationFile(path, sites)) {
     case LocationLoadResult::Loaded:
         return;
     case LocationLoadResult::WrongFile:
@@ -108,12 +107,12 @@ void ReadSites(const std::string& path, LocationList& sites)
     throw std::invalid_argument("the location file '" + path + "' could not be read");
 }
 
-int FindSite(const LocationList& sites, std::string_view query)
+std::size_t FindSite(const LocationList& sites, const std::string& path, std::string_view query)
 {
     const std::string wanted = Lower(query);
-    std::vector<int> fitting;
-    for (int i = 1; i <= sites.LocCount; ++i) {
-        const std::string name = Lower(sites.LocName[i]);
+    std::vector<std::size_t> fitting;
+    for (std::size_t i = 0; i < sites.size(); ++i) {
+        const std::string name = Lower(sites[i].name);
         if (name == wanted) {
             return i;
         }
@@ -126,7 +125,7 @@ int FindSite(const LocationList& sites, std::string_view query)
     }
     const std::string quoted = "\"" + std::string(query) + "\"";
     if (fitting.empty()) {
-        throw std::invalid_argument("--site: no site " + quoted + " in '" + sites.LocFileName
+        throw std::invalid_argument("--site: no site " + quoted + " in '" + path
                                     + "'; the nearest names:" + NameList(sites, NearestRecords(sites, wanted), kNearestListed));
     }
     const std::string more = fitting.size() > kFittingListed ? "\n  ... (--list-sites lists them all)" : "";
@@ -139,9 +138,9 @@ std::string SiteTable(const LocationList& sites)
     using Row = std::array<std::string, 4>;
     std::vector<Row> rows{{std::string(FieldCaption(Field::LocationName)), std::string(FieldCaption(Field::Longitude)),
                            std::string(FieldCaption(Field::Latitude)), std::string(FieldCaption(Field::TimeZone))}};
-    for (int i = 1; i <= sites.LocCount; ++i) {
-        rows.push_back({sites.LocName[i], PlainText(sites.LocLongitude[i]), PlainText(sites.LocLatitude[i]),
-                        PlainText(sites.LocTimeZone[i])});
+    for (const LocationRecord& site : sites) {
+        rows.push_back({site.name, PlainText(site.longitudeWestPacked), PlainText(site.latitudeNorthPacked),
+                        PlainText(site.timeZoneWestHours)});
     }
     std::array<std::size_t, 4> widths{};
     for (const Row& row : rows) {

@@ -10,6 +10,7 @@
 #include "cli/target_table.h"
 #include "cli/text_cells.h"
 #include "data/target_list.h"
+#include "data/whole_file.h"
 #include "numbers/units.h"
 
 namespace orvexal {
@@ -127,7 +128,7 @@ std::string Json(const PlannedList& planned, const std::vector<TargetRow>& rows)
 TargetReport PlanTargetList(const CommandLine& line, const Outcome& outcome)
 {
     const std::string& file = *line.targetList;
-    const FileText read = ReadWholeFile(file);
+    const FileText read = ReadWholeFile(file, kMaxTargetListBytes);
     if (!read.failure.empty()) {
         return {"", "orvexal-calc: the target list '" + file + "' could not be read: " + read.failure + '\n',
                 kExitNoList};

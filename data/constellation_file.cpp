@@ -1,45 +1,63 @@
 #include "data/constellation_file.h"
 
-#include <memory>
-
 #include "data/sequential_text.h"
+#include "data/whole_file.h"
 
 namespace orvexal {
 namespace {
 
-// One box record into element i of the tables: lower RA, upper RA,
-// lower Dec, abbreviation.
-void ReadBox(SequentialReader& reader, ConstellationTables& tables, int i)
+// One box record: lower RA, upper RA, lower Dec, abbreviation. The items
+// of a braced list are read in their order, left to right.
+ConstellationBox ReadBox(SequentialReader& reader)
 {
-    tables.ConRaLow[i] = reader.ReadNumber();
-    tables.ConRaHigh[i] = reader.ReadNumber();
-    tables.ConDecLow[i] = reader.ReadNumber();
-    tables.ConAbbrev[i] = reader.ReadText();
+    return {reader.ReadNumber(), reader.ReadNumber(), reader.ReadNumber(), reader.ReadText()};
 }
 
 }  // namespace
 
-bool LoadConstellationFile(const std::string& path, ConstellationTables& tables)
+std::optional<std::vector<ConstellationBox>> ReadConstellationBoxes(std::string_view text)
 {
-    // Read whole into tables of its own first, so that a file that fails
-    // leaves no record of it behind.
-    auto read = std::make_unique<ConstellationTables>();
     try {
-        std::ifstream file = OpenSequentialFile(path);
-        SequentialReader reader(file);
+        SequentialReader reader(text);
+        std::vector<ConstellationBox> boxes;
         do {
-            if (++read->ConCount > ConstellationTables::kMaxRecords) {
+            if (boxes.size() == ConstellationTables::kMaxRecords) {
                 throw SequentialFormatError("more records than the tables hold");
             }
-            ReadBox(reader, *read, read->ConCount);
+            boxes.push_back(ReadBox(reader));
         } while (!reader.AtEnd());
-        read->ConDataLoaded = true;
-        tables = std::move(*read);
+        return boxes;
     } catch (const SequentialFormatError&) {
+        return std::nullopt;
+    }
+}
+
+bool LoadConstellations(const std::optional<std::vector<ConstellationBox>>& boxes, ConstellationTables& tables)
+{
+    if (!boxes) {
         tables.ConDataLoaded = false;
         tables.ConCount = 0;
+        return false;
     }
-    return tables.ConDataLoaded;
+    // Records occupy elements 1 to ConCount; the elements past them are
+    // emptied, so that nothing of a longer earlier file is left behind.
+    const int count = static_cast<int>(boxes->size());
+    for (int i = 1; i <= ConstellationTables::kMaxRecords; ++i) {
+        const ConstellationBox box = i <= count ? (*boxes)[static_cast<std::size_t>(i - 1)] : ConstellationBox{};
+        tables.ConRaLow[i] = box.raLowHours;
+        tables.ConRaHigh[i] = box.raHighHours;
+        tables.ConDecLow[i] = box.decLowDeg;
+        tables.ConAbbrev[i] = box.abbreviation;
+    }
+    tables.ConCount = count;
+    tables.ConDataLoaded = true;
+    return true;
+}
+
+bool LoadConstellationFile(const std::string& path, ConstellationTables& tables)
+{
+    const FileText file = ReadWholeFile(path, kMaxSequentialFileBytes);
+    return LoadConstellations(file.failure.empty() ? ReadConstellationBoxes(file.text) : std::nullopt, tables);
 }
 
 }  // namespace orvexal

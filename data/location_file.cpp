@@ -1,8 +1,7 @@
 #include "data/location_file.h"
 
-#include <vector>
-
 #include "data/sequential_text.h"
+#include "data/whole_file.h"
 
 namespace orvexal {
 namespace {
@@ -15,30 +14,20 @@ constexpr std::string_view kConstellationFileMark = "0,";
 constexpr std::string_view kLoadedStatus = "LOCATION file was loaded.";
 constexpr std::string_view kFailedStatus = "LOCATION file was NOT loaded ***********";
 
-struct LocationRecord {
-    std::string name;
-    double longitude = 0;
-    double latitude = 0;
-    double timeZone = 0;
-};
-
+// One site record: name, longitude, latitude, time zone. The items of a
+// braced list are read in their order, left to right.
 LocationRecord ReadLocationRecord(SequentialReader& reader)
 {
-    LocationRecord record;
-    record.name = reader.ReadText();
-    record.longitude = reader.ReadNumber();
-    record.latitude = reader.ReadNumber();
-    record.timeZone = reader.ReadNumber();
-    return record;
+    return {reader.ReadText(), reader.ReadNumber(), reader.ReadNumber(), reader.ReadNumber()};
 }
 
 // The records after the header lines. The end of the file is tested after
 // each record, so a file that ends after its header lines fails at the first.
-std::vector<LocationRecord> ReadLocationRecords(SequentialReader& reader)
+LocationList ReadLocationRecords(SequentialReader& reader)
 {
-    std::vector<LocationRecord> records;
+    LocationList records;
     do {
-        if (records.size() == LocationList::kMaxRecords) {
+        if (records.size() == kMaxLocations) {
             throw SequentialFormatError("more records than the location list holds");
         }
         records.push_back(ReadLocationRecord(reader));
@@ -46,38 +35,35 @@ std::vector<LocationRecord> ReadLocationRecords(SequentialReader& reader)
     return records;
 }
 
-// Makes the list exactly the records read: slots past them are emptied, so
-// nothing of a longer earlier file is left behind.
-void ReplaceRecords(LocationList& list, const std::vector<LocationRecord>& records)
-{
-    const int count = static_cast<int>(records.size());
-    for (int i = 1; i <= LocationList::kMaxRecords; ++i) {
-        const LocationRecord record = i <= count ? records[i - 1] : LocationRecord{};
-        list.LocName[i] = record.name;
-        list.LocLongitude[i] = record.longitude;
-        list.LocLatitude[i] = record.latitude;
-        list.LocTimeZone[i] = record.timeZone;
-    }
-    list.LocCount = Narrow16(count);
-}
-
 }  // namespace
 
-LocationLoadResult LoadLocationFile(LocationList& list)
+LocationRead ReadLocations(std::string_view text)
 {
     try {
-        std::ifstream file = OpenSequentialFile(list.LocFileName);
-        SequentialReader reader(file);
+        SequentialReader reader(text);
         if (reader.ReadLine().starts_with(kConstellationFileMark)) {
-            return LocationLoadResult::WrongFile;
+            return {LocationLoadResult::WrongFile, {}};
         }
         reader.ReadLine();  // the second header line is read and ignored
-        // Read whole before the list changes: a failed load leaves it as it was.
-        ReplaceRecords(list, ReadLocationRecords(reader));
-        return LocationLoadResult::Loaded;
+        return {LocationLoadResult::Loaded, ReadLocationRecords(reader)};
     } catch (const SequentialFormatError&) {
-        return LocationLoadResult::Failed;
+        return {LocationLoadResult::Failed, {}};
     }
+}
+
+LocationLoadResult ApplyLocationRead(LocationRead read, LocationList& list)
+{
+    if (read.result == LocationLoadResult::Loaded) {
+        list = std::move(read.records);
+    }
+    return read.result;
+}
+
+LocationLoadResult LoadLocationFile(const std::string& path, LocationList& list)
+{
+    // Read whole before the list changes: a failed load leaves it as it was.
+    const FileText file = ReadWholeFile(path, kMaxSequentialFileBytes);
+    return ApplyLocationRead(file.failure.empty() ? ReadLocations(file.text) : LocationRead{}, list);
 }
 
 std::string_view StatusLineAfter(LocationLoadResult result)

@@ -6,6 +6,7 @@
 // (+ to the north), time zone in hours (+ to the west). At most 1000 records.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "data/location_list.h"
@@ -14,10 +15,23 @@ namespace orvexal {
 
 enum class LocationLoadResult { Loaded, WrongFile, Failed };
 
-// Reads list.LocFileName. On Loaded the list holds exactly the file's
-// records and LocCount their number; on WrongFile or Failed the list is left
-// exactly as it was.
-LocationLoadResult LoadLocationFile(LocationList& list);
+// What a location file's text holds: on Loaded its records (1 to 1000),
+// otherwise none.
+struct LocationRead {
+    LocationLoadResult result = LocationLoadResult::Failed;
+    LocationList records;
+};
+
+// Reads the whole text of a location file.
+LocationRead ReadLocations(std::string_view text);
+
+// On Loaded makes the list exactly the records read; on WrongFile or Failed
+// leaves it exactly as it was. Returns the read's result.
+LocationLoadResult ApplyLocationRead(LocationRead read, LocationList& list);
+
+// ApplyLocationRead of the file `path` read whole; a file that cannot be
+// read is Failed.
+LocationLoadResult LoadLocationFile(const std::string& path, LocationList& list);
 
 // The main window's status line after a load, or nothing when the load does
 // not change it (WrongFile): "LOCATION file was loaded." or

@@ -1,6 +1,6 @@
 #include "data/sequential_text.h"
 
-#include <filesystem>
+#include <algorithm>
 
 #include "numbers/fault.h"
 #include "numbers/number_text.h"
@@ -8,9 +8,9 @@
 namespace orvexal {
 namespace {
 
-constexpr int kEnd = std::char_traits<char>::eof();  // what the stream gives at the end of the file
-constexpr char kQuote = '"';                          // encloses a text item
-constexpr char kSeparator = ',';                      // between items on one line
+constexpr int kEnd = -1;          // what Peek gives at the end of the text
+constexpr char kQuote = '"';      // encloses a text item
+constexpr char kSeparator = ',';  // between items on one line
 
 bool IsBlank(int c) { return c == ' ' || c == '\t'; }
 bool IsLineEnd(int c) { return c == '\n' || c == '\r'; }
@@ -54,9 +54,20 @@ std::string TrimmedRight(std::string text)
     return text;
 }
 
+// Moves the characters of text from pos up to end into `into`, within the
+// length bound of a line or item.
+void AppendUntil(std::string_view text, std::size_t& pos, std::size_t end, std::string& into)
+{
+    if (into.size() + (end - pos) > kMaxItemLength) {
+        throw SequentialFormatError("a line or item is too long");
+    }
+    into.append(text.substr(pos, end - pos));
+    pos = end;
+}
+
 }  // namespace
 
-SequentialReader::SequentialReader(std::istream& in) : in_(in) {}
+SequentialReader::SequentialReader(std::string_view text) : text_(text) {}
 
 std::string SequentialReader::ReadLine()
 {
@@ -64,9 +75,7 @@ std::string SequentialReader::ReadLine()
         throw SequentialFormatError("the file ends before a line");
     }
     std::string line;
-    while (Peek() != kEnd && !IsLineEnd(Peek())) {
-        Append(line);
-    }
+    AppendUntil(text_, pos_, std::min(text_.find_first_of("\r\n", pos_), text_.size()), line);
     if (Peek() != kEnd) {
         SkipLineEnd();
     }
@@ -79,11 +88,19 @@ SequentialItem SequentialReader::ReadItem()
     if (Peek() == kEnd) {
         throw SequentialFormatError("the file ends before an item");
     }
-    SequentialItem item;
-    item.quoted = Peek() == kQuote;
-    item.text = item.quoted ? ReadQuoted() : ReadUnquoted();
+    SequentialItem item = ReadItemHere();
     SkipSeparator();
     return item;
+}
+
+std::vector<SequentialItem> SequentialReader::ReadLineItems()
+{
+    std::vector<SequentialItem> items;
+    do {
+        SkipBlanks();
+        items.push_back(ReadItemHere());
+    } while (SkipSeparator());
+    return items;
 }
 
 std::string SequentialReader::ReadText()
@@ -102,72 +119,64 @@ bool SequentialReader::AtEnd()
     return Peek() == kEnd;
 }
 
-int SequentialReader::Peek()
+int SequentialReader::Peek() const
 {
-    const int c = in_.peek();
-    if (in_.bad()) {
-        throw SequentialFormatError("the file cannot be read");
-    }
-    return c;
+    return pos_ < text_.size() ? static_cast<unsigned char>(text_[pos_]) : kEnd;
 }
 
 // Consumes one line end: "\n", "\r\n" or a lone "\r".
 void SequentialReader::SkipLineEnd()
 {
-    if (in_.get() == '\r' && Peek() == '\n') {
-        in_.get();
+    if (text_[pos_++] == '\r' && Peek() == '\n') {
+        ++pos_;
     }
 }
 
 void SequentialReader::SkipBlanks()
 {
     while (IsBlank(Peek())) {
-        in_.get();
+        ++pos_;
     }
 }
 
 void SequentialReader::SkipBlanksAndLineEnds()
 {
     while (IsBlank(Peek()) || IsLineEnd(Peek())) {
-        in_.get();
+        ++pos_;
     }
 }
 
-// After an item: blanks, then its comma, line end or the end of the file.
-void SequentialReader::SkipSeparator()
+// After an item: blanks, then its comma, line end or the end of the text.
+// True when it was a comma, so that another item follows on the line.
+bool SequentialReader::SkipSeparator()
 {
     SkipBlanks();
     const int c = Peek();
     if (c == kSeparator) {
-        in_.get();
-    } else if (IsLineEnd(c)) {
+        ++pos_;
+        return true;
+    }
+    if (IsLineEnd(c)) {
         SkipLineEnd();
     } else if (c != kEnd) {
         throw SequentialFormatError("something follows a closing quote");
     }
+    return false;
 }
 
-// A quoted item closes on its own line: a line end or the end of the file
-// before the closing quote means the quote was never closed.
+// The item that begins here, quoted or not; at a comma, a line end or the
+// end of the text an empty unquoted one.
+SequentialItem SequentialReader::ReadItemHere()
+{
+    SequentialItem item;
+    item.quoted = Peek() == kQuote;
+    item.text = item.quoted ? ReadQuoted() : ReadUnquoted();
+    return item;
+}
+
 std::string SequentialReader::ReadQuoted()
 {
-    in_.get();
-    std::string text;
-    for (;;) {
-        const int c = Peek();
-        if (c == kEnd || IsLineEnd(c)) {
-            throw SequentialFormatError("a quoted item does not close");
-        }
-        if (c != kQuote) {
-            Append(text);
-            continue;
-        }
-        in_.get();
-        if (Peek() != kQuote) {
-            return text;
-        }
-        Append(text);
-    }
+    return QuotedText(text_, pos_);
 }
 
 // An unquoted item runs to the next comma or line end; its trailing blanks
@@ -175,19 +184,8 @@ std::string SequentialReader::ReadQuoted()
 std::string SequentialReader::ReadUnquoted()
 {
     std::string text;
-    while (Peek() != kEnd && Peek() != kSeparator && !IsLineEnd(Peek())) {
-        Append(text);
-    }
+    AppendUntil(text_, pos_, std::min(text_.find_first_of(",\r\n", pos_), text_.size()), text);
     return TrimmedRight(std::move(text));
-}
-
-// Moves the next character into text, within the length bound.
-void SequentialReader::Append(std::string& text)
-{
-    if (text.size() == kMaxItemLength) {
-        throw SequentialFormatError("a line or item is too long");
-    }
-    text += static_cast<char>(in_.get());
 }
 
 bool IsNumberText(std::string_view text)
@@ -222,19 +220,22 @@ double ItemNumber(const SequentialItem& item)
     }
 }
 
-std::ifstream OpenSequentialFile(const std::string& path)
+// A quoted item closes on its own line: a line end or the end of the text
+// before the closing quote means the quote was never closed.
+std::string QuotedText(std::string_view text, std::size_t& pos)
 {
-    // Only a plain file (or a link to one) is opened: a named pipe or a
-    // device chosen by mistake would keep the program waiting for its data.
-    std::error_code ignored;
-    if (!std::filesystem::is_regular_file(path, ignored)) {
-        throw SequentialFormatError("not a plain file: " + path);
+    std::string quoted;
+    for (++pos;;) {
+        AppendUntil(text, pos, std::min(text.find_first_of("\"\r\n", pos), text.size()), quoted);
+        if (pos == text.size() || text[pos] != kQuote) {
+            throw SequentialFormatError("a quoted item does not close");
+        }
+        ++pos;
+        if (pos == text.size() || text[pos] != kQuote) {
+            return quoted;
+        }
+        AppendUntil(text, pos, pos + 1, quoted);  // a doubled quote stands for one
     }
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        throw SequentialFormatError("the file cannot be opened: " + path);
-    }
-    return file;
 }
 
 std::string QuotedItem(std::string_view text)

@@ -9,6 +9,7 @@
 #include <limits>
 
 #include "data/sequential_text.h"
+#include "data/whole_file.h"
 #include "numbers/number_text.h"
 
 namespace orvexal {
@@ -27,6 +28,14 @@ constexpr int kTemporaryAttempts = 100;  // names tried before giving up
 
 // Every line of the file ends so.
 constexpr std::string_view kLineEnd = "\n";
+
+// The file as written reads back whole: two positions of at most six
+// characters and five texts whose every character may be a doubled quote,
+// each with its quotes, every line with its line end.
+constexpr std::size_t kSettingsLines = 7;
+constexpr std::size_t kLongestPositionText = 6;  // "-32768"
+static_assert(2 * kLongestPositionText + 5 * (2 * kMaxItemLength + 2) + kSettingsLines * kLineEnd.size()
+              <= kMaxSequentialFileBytes);
 
 // Items 1 and 2: a window edge in twips, a number that fits 16 bits.
 Int16 ReadPosition(SequentialReader& reader)
@@ -54,16 +63,6 @@ std::string ReadGeneralValue(SequentialReader& reader)
 std::string WithoutLineBreaks(std::string text)
 {
     std::erase_if(text, [](char c) { return c == '\n' || c == '\r'; });
-    return text;
-}
-
-std::string SettingsText(const SettingsRecord& settings)
-{
-    std::string text = std::to_string(settings.WinLeft) + std::string(kLineEnd)
-                       + std::to_string(settings.WinTop) + std::string(kLineEnd);
-    for (const std::string& field : settings.texts) {
-        text += QuotedItem(WithoutLineBreaks(field)) + std::string(kLineEnd);
-    }
     return text;
 }
 
@@ -104,11 +103,20 @@ bool WriteAll(int fd, std::string_view text)
 
 }  // namespace
 
-std::optional<SettingsRecord> ReadSettingsFile(const std::string& path)
+std::string SettingsText(const SettingsRecord& settings)
+{
+    std::string text = std::to_string(settings.WinLeft) + std::string(kLineEnd)
+                       + std::to_string(settings.WinTop) + std::string(kLineEnd);
+    for (const std::string& field : settings.texts) {
+        text += QuotedItem(WithoutLineBreaks(field)) + std::string(kLineEnd);
+    }
+    return text;
+}
+
+std::optional<SettingsRecord> ReadSettings(std::string_view text)
 {
     try {
-        std::ifstream file = OpenSequentialFile(path);
-        SequentialReader reader(file);
+        SequentialReader reader(text);
         SettingsRecord settings;
         settings.WinLeft = ReadPosition(reader);
         settings.WinTop = ReadPosition(reader);
@@ -120,6 +128,15 @@ std::optional<SettingsRecord> ReadSettingsFile(const std::string& path)
     } catch (const SequentialFormatError&) {
         return std::nullopt;  // nothing of a file that cannot be read whole is applied
     }
+}
+
+std::optional<SettingsRecord> ReadSettingsFile(const std::string& path)
+{
+    const FileText file = ReadWholeFile(path, kMaxSequentialFileBytes);
+    if (!file.failure.empty()) {
+        return std::nullopt;
+    }
+    return ReadSettings(file.text);
 }
 
 bool WriteSettingsFile(const std::string& path, const SettingsRecord& settings)

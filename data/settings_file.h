@@ -29,9 +29,18 @@ struct SettingsRecord {
     friend bool operator==(const SettingsRecord&, const SettingsRecord&) = default;
 };
 
-// All seven items, or nothing when the file is missing, has fewer items, or
-// its first two items are not numbers in -32768..32767.
+// All seven items of a settings file's text, or nothing when it has fewer
+// items or its first two items are not numbers in -32768..32767.
+std::optional<SettingsRecord> ReadSettings(std::string_view text);
+
+// ReadSettings of the file `path` read whole; nothing also when the file is
+// missing or cannot be read.
 std::optional<SettingsRecord> ReadSettingsFile(const std::string& path);
+
+// The seven lines of the settings file, each ended by "\n": the window
+// position in plain integers, then the five texts quoted (QuotedItem), with
+// any line break taken out so that each stays on its line.
+std::string SettingsText(const SettingsRecord& settings);
 
 // Writes the seven lines into a new file of a name of its own in the same
 // folder and renames it over the old one, so the previous file survives any

@@ -3,10 +3,9 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 #include <optional>
 
+#include "data/sequential_text.h"
 #include "numbers/packed.h"
 
 namespace orvexal {
@@ -37,16 +36,35 @@ struct Axis {
 };
 constexpr Axis kRa{"RA", "hours"};
 constexpr Axis kDec{"Dec", "degrees"};
+constexpr std::string_view kEpoch = "epoch";
 
-// A fault of one line, thrown while it is read and kept as its BadLine.
+// A fault of one line, kept as its BadLine.
 struct LineFault {
     BadLineKind kind;
     std::string item;
 };
 
-struct LineItem {
-    std::string text;
-    bool quoted = false;
+// The first fault found in a line. The reading goes on after it on neutral
+// values that nothing uses, where that is safe, and the line is reported
+// with its first fault; faults are noted rather than thrown because a list
+// may hold thousands of bad lines, and each throw costs microseconds.
+class FirstFault {
+public:
+    // Keeps the fault unless one was found before; returns 0, the neutral
+    // value of the number that could not be read.
+    double Note(BadLineKind kind, std::string_view item = {})
+    {
+        if (!fault_) {
+            fault_ = LineFault{kind, std::string(item)};
+        }
+        return 0;
+    }
+
+    explicit operator bool() const { return fault_.has_value(); }
+    const LineFault& Fault() const { return *fault_; }
+
+private:
+    std::optional<LineFault> fault_;
 };
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
@@ -168,10 +186,10 @@ std::string PartName(const Axis& axis, std::size_t part)
 // A sexagesimal angle from its two or three parts, hours or degrees: the
 // sign on the first applies to the whole angle; every part but the last is
 // a whole number, minutes and seconds below 60.
-double AngleOfParts(const Axis& axis, const std::vector<std::string_view>& parts)
+double AngleOfParts(const Axis& axis, const std::vector<std::string_view>& parts, FirstFault& fault)
 {
     if (parts.size() > kAngleParts) {
-        throw LineFault{BadLineKind::NotANumber, std::string(axis.name)};
+        return fault.Note(BadLineKind::NotANumber, axis.name);
     }
     const SignedText first = SplitSign(parts.front());
     double angle = 0;
@@ -180,10 +198,10 @@ double AngleOfParts(const Axis& axis, const std::vector<std::string_view>& parts
         const std::string_view text = i == 0 ? first.digits : parts[i];
         const std::optional<double> part = i + 1 == parts.size() ? UnsignedNumberOf(text) : WholeNumberOf(text);
         if (!part) {
-            throw LineFault{BadLineKind::NotANumber, PartName(axis, i)};
+            return fault.Note(BadLineKind::NotANumber, PartName(axis, i));
         }
         if (i > 0 && *part >= kPartsPerUnit) {
-            throw LineFault{BadLineKind::PartOf60OrMore, PartName(axis, i)};
+            return fault.Note(BadLineKind::PartOf60OrMore, PartName(axis, i));
         }
         angle += *part / unitsPerPart;
         unitsPerPart *= kPartsPerUnit;
@@ -192,21 +210,21 @@ double AngleOfParts(const Axis& axis, const std::vector<std::string_view>& parts
 }
 
 // A packed angle, taken apart as the main window's packed fields are.
-double PackedAngle(const Axis& axis, std::string_view text)
+double PackedAngle(const Axis& axis, std::string_view text, FirstFault& fault)
 {
     const SignedText t = SplitSign(text);
     const std::optional<double> packed = UnsignedNumberOf(t.digits);
     if (!packed) {
-        throw LineFault{BadLineKind::NotANumber, std::string(axis.name)};
+        return fault.Note(BadLineKind::NotANumber, axis.name);
     }
     double angle = *packed;  // left so when out of range in any case
     if (*packed < kPackedBeyondRange) {
         const PackedParts parts = ParsePacked(*packed);
         if (parts.minutes >= kPartsPerUnit) {
-            throw LineFault{BadLineKind::PartOf60OrMore, PartName(axis, 1)};
+            return fault.Note(BadLineKind::PartOf60OrMore, PartName(axis, 1));
         }
         if (parts.seconds >= kPartsPerUnit) {
-            throw LineFault{BadLineKind::PartOf60OrMore, PartName(axis, 2)};
+            return fault.Note(BadLineKind::PartOf60OrMore, PartName(axis, 2));
         }
         angle = parts.decimal;
     }
@@ -227,130 +245,106 @@ std::vector<std::string_view> Split(std::string_view text, char separator)
 }
 
 // The angle an item of the comma form holds: packed, or parts with colons.
-double AngleOfItem(const Axis& axis, const LineItem& item)
+double AngleOfItem(const Axis& axis, const SequentialItem& item, FirstFault& fault)
 {
     if (item.text.empty()) {
-        throw LineFault{BadLineKind::MissingValue, std::string(axis.name)};
+        return fault.Note(BadLineKind::MissingValue, axis.name);
     }
     if (item.quoted) {
-        throw LineFault{BadLineKind::NotANumber, std::string(axis.name)};
+        return fault.Note(BadLineKind::NotANumber, axis.name);
     }
     if (item.text.find(kColon) == std::string::npos) {
-        return PackedAngle(axis, item.text);
+        return PackedAngle(axis, item.text, fault);
     }
     std::vector<std::string_view> parts = Split(item.text, kColon);
     std::ranges::transform(parts, parts.begin(), Trimmed);
-    return AngleOfParts(axis, parts);
+    return AngleOfParts(axis, parts, fault);
 }
 
-double RaHoursChecked(double hours)
+double RaHoursChecked(double hours, FirstFault& fault)
 {
     if (!(hours >= 0 && hours < kHoursPerDay)) {
-        throw LineFault{BadLineKind::RaOutOfRange, std::string(kRa.name)};
+        fault.Note(BadLineKind::RaOutOfRange, kRa.name);
     }
     return hours;
 }
 
-double DecDegChecked(double deg)
+double DecDegChecked(double deg, FirstFault& fault)
 {
     if (!(std::fabs(deg) <= kPoleDeg)) {
-        throw LineFault{BadLineKind::DecOutOfRange, std::string(kDec.name)};
+        fault.Note(BadLineKind::DecOutOfRange, kDec.name);
     }
     return deg;
 }
 
-double EpochYearsOf(std::string_view text)
+double EpochYearsOf(std::string_view text, FirstFault& fault)
 {
     const std::optional<double> years = NumberOf(text);
-    if (!years) {
-        throw LineFault{BadLineKind::EpochNotANumber, "epoch"};
-    }
-    return *years;
-}
-
-// A quoted text beginning at line[pos]: a doubled quote inside stands for
-// one; pos is left after the closing quote, which must be on the line.
-std::string QuotedText(std::string_view line, std::size_t& pos)
-{
-    std::string text;
-    for (++pos;; ++pos) {
-        if (pos == line.size()) {
-            throw LineFault{BadLineKind::BadQuotes, {}};
-        }
-        if (line[pos] != kQuote) {
-            text += line[pos];
-        } else if (pos + 1 < line.size() && line[pos + 1] == kQuote) {
-            text += kQuote;
-            ++pos;
-        } else {
-            ++pos;
-            return text;
-        }
-    }
+    return years ? *years : fault.Note(BadLineKind::EpochNotANumber, kEpoch);
 }
 
 // The items of a line by the sequential-text rules; two commas in a row
-// hold an empty item, and so does a comma at the end of the line.
-std::vector<LineItem> CommaItems(std::string_view line)
+// hold an empty item, and so does a comma at the end of the line. A line is
+// too short to hold an item too long for them, so only its quotes can fail.
+static_assert(kMaxTargetLineBytes < kMaxItemLength);
+std::vector<SequentialItem> CommaItems(std::string_view line, FirstFault& fault)
 {
-    std::vector<LineItem> items;
-    for (std::size_t pos = 0;; ++pos) {
-        SkipBlanks(line, pos);
-        LineItem item;
-        if (pos < line.size() && line[pos] == kQuote) {
-            item.quoted = true;
-            item.text = QuotedText(line, pos);
-            SkipBlanks(line, pos);
-            if (pos < line.size() && line[pos] != kSeparator) {
-                throw LineFault{BadLineKind::BadQuotes, {}};
-            }
-        } else {
-            const std::size_t end = std::min(line.find(kSeparator, pos), line.size());
-            item.text = Trimmed(line.substr(pos, end - pos));
-            pos = end;
-        }
-        items.push_back(std::move(item));
-        if (pos == line.size()) {
-            return items;
-        }
+    try {
+        return SequentialReader(line).ReadLineItems();
+    } catch (const SequentialFormatError&) {
+        fault.Note(BadLineKind::BadQuotes);
+        return {};
+    }
+}
+
+// A quoted name at the start of a line of the blank form.
+std::string QuotedName(std::string_view line, std::size_t& pos, FirstFault& fault)
+{
+    try {
+        return QuotedText(line, pos);
+    } catch (const SequentialFormatError&) {
+        fault.Note(BadLineKind::BadQuotes);
+        return {};
     }
 }
 
 // name, RA, Dec[, epoch[, note]]; an empty epoch is the default one.
-TargetRecord CommaFormRecord(std::string_view line)
+TargetRecord CommaFormRecord(std::string_view line, FirstFault& fault)
 {
-    const std::vector<LineItem> items = CommaItems(line);
-    if (items.size() > kCommaFormItems) {
-        throw LineFault{BadLineKind::TooManyValues, {}};
-    }
-    const auto itemAt = [&items](std::size_t i) { return i < items.size() ? items[i] : LineItem{}; };
     TargetRecord record;
+    const std::vector<SequentialItem> items = CommaItems(line, fault);
+    if (fault || items.size() > kCommaFormItems) {
+        fault.Note(BadLineKind::TooManyValues);
+        return record;
+    }
+    const auto itemAt = [&items](std::size_t i) { return i < items.size() ? items[i] : SequentialItem{}; };
     record.name = itemAt(0).text;
     if (record.name.empty()) {
-        throw LineFault{BadLineKind::MissingValue, "name"};
+        fault.Note(BadLineKind::MissingValue, "name");
+        return record;
     }
-    record.raHours = RaHoursChecked(AngleOfItem(kRa, itemAt(1)));
-    record.decDeg = DecDegChecked(AngleOfItem(kDec, itemAt(2)));
-    const LineItem epoch = itemAt(3);
+    record.raHours = RaHoursChecked(AngleOfItem(kRa, itemAt(1), fault), fault);
+    record.decDeg = DecDegChecked(AngleOfItem(kDec, itemAt(2), fault), fault);
+    const SequentialItem epoch = itemAt(3);
     if (epoch.quoted) {
-        throw LineFault{BadLineKind::EpochNotANumber, "epoch"};
-    }
-    if (!epoch.text.empty()) {
-        record.epochYears = EpochYearsOf(epoch.text);
+        fault.Note(BadLineKind::EpochNotANumber, kEpoch);
+    } else if (!epoch.text.empty()) {
+        record.epochYears = EpochYearsOf(epoch.text, fault);
     }
     record.note = itemAt(4).text;
     return record;
 }
 
 // name hh mm ss.s +-dd mm ss[.s] [epoch], the name without blanks or quoted.
-TargetRecord BlankFormRecord(std::string_view line)
+TargetRecord BlankFormRecord(std::string_view line, FirstFault& fault)
 {
     TargetRecord record;
     std::size_t pos = 0;
     if (line.front() == kQuote) {
-        record.name = QuotedText(line, pos);
-        if (pos < line.size() && !IsBlank(line[pos])) {
-            throw LineFault{BadLineKind::BadQuotes, {}};
+        record.name = QuotedName(line, pos, fault);
+        if (fault || (pos < line.size() && !IsBlank(line[pos]))) {
+            fault.Note(BadLineKind::BadQuotes);
+            return record;
         }
     } else {
         pos = std::min(line.find_first_of(" \t"), line.size());
@@ -363,34 +357,41 @@ TargetRecord BlankFormRecord(std::string_view line)
         pos = end;
     }
     if (values.size() > kBlankFormValues) {
-        throw LineFault{BadLineKind::TooManyValues, {}};
+        fault.Note(BadLineKind::TooManyValues);
+        return record;
     }
     if (values.size() < 2 * kAngleParts) {
         const std::size_t missing = values.size();
-        throw LineFault{BadLineKind::MissingValue, PartName(missing < kAngleParts ? kRa : kDec, missing % kAngleParts)};
+        fault.Note(BadLineKind::MissingValue, PartName(missing < kAngleParts ? kRa : kDec, missing % kAngleParts));
+        return record;
     }
-    record.raHours = RaHoursChecked(AngleOfParts(kRa, {values.begin(), values.begin() + kAngleParts}));
-    record.decDeg = DecDegChecked(AngleOfParts(kDec, {values.begin() + kAngleParts, values.begin() + 2 * kAngleParts}));
+    record.raHours = RaHoursChecked(AngleOfParts(kRa, {values.begin(), values.begin() + kAngleParts}, fault), fault);
+    record.decDeg = DecDegChecked(
+        AngleOfParts(kDec, {values.begin() + kAngleParts, values.begin() + 2 * kAngleParts}, fault), fault);
     if (values.size() == kBlankFormValues) {
-        record.epochYears = EpochYearsOf(values.back());
+        record.epochYears = EpochYearsOf(values.back(), fault);
     }
     return record;
 }
 
-// The target a line holds, or nothing for a blank line or a comment.
-std::optional<TargetRecord> TargetOfLine(std::string_view line)
+// The target a line holds, or nothing for a blank line or a comment; after
+// a fault (noted in `fault`) what it returns means nothing.
+std::optional<TargetRecord> TargetOfLine(std::string_view line, FirstFault& fault)
 {
     if (line.size() > kMaxTargetLineBytes) {
-        throw LineFault{BadLineKind::LineTooLong, {}};
+        fault.Note(BadLineKind::LineTooLong);
+        return std::nullopt;
     }
     if (!IsUtf8(line)) {
-        throw LineFault{BadLineKind::NotUtf8, {}};
+        fault.Note(BadLineKind::NotUtf8);
+        return std::nullopt;
     }
     const std::string_view content = Trimmed(line);
     if (content.empty() || content.front() == kComment) {
         return std::nullopt;
     }
-    return content.find(kSeparator) != std::string_view::npos ? CommaFormRecord(content) : BlankFormRecord(content);
+    return content.find(kSeparator) != std::string_view::npos ? CommaFormRecord(content, fault)
+                                                               : BlankFormRecord(content, fault);
 }
 
 std::string ReasonOf(BadLineKind kind, const std::string& item)
@@ -429,10 +430,6 @@ std::size_t LineEndLength(std::string_view text, std::size_t pos)
     return text.substr(pos).starts_with("\r\n") ? 2 : 1;
 }
 
-FileText FailedRead(std::string reason)
-{
-    return {{}, std::move(reason)};
-}
 
 }  // namespace
 
@@ -448,56 +445,21 @@ TargetListRead ReadTargetList(std::string_view text)
         const std::string_view line = text.substr(pos, end - pos);
         pos = end + LineEndLength(text, end);
         ++lineNumber;
-        try {
-            std::optional<TargetRecord> record = TargetOfLine(line);
-            if (!record) {
-                continue;
-            }
-            record->lineNumber = lineNumber;
-            read.records.push_back(std::move(*record));
-        } catch (const LineFault& fault) {
-            read.badLines.push_back({lineNumber, fault.kind, fault.item, ReasonOf(fault.kind, fault.item)});
+        FirstFault fault;
+        std::optional<TargetRecord> record = TargetOfLine(line, fault);
+        if (fault) {
+            const LineFault& first = fault.Fault();
+            read.badLines.push_back({lineNumber, first.kind, first.item, ReasonOf(first.kind, first.item)});
+            continue;
         }
+        if (!record) {
+            continue;
+        }
+        record->lineNumber = lineNumber;
+        read.records.push_back(std::move(*record));
         if (read.records.size() > kMaxTargets) {
             return {{}, {}, "more than " + std::to_string(kMaxTargets) + " targets in the list: none loaded"};
         }
-    }
-    return read;
-}
-
-FileText ReadWholeFile(const std::string& path, std::uintmax_t maxBytes)
-{
-    namespace fs = std::filesystem;
-    std::error_code error;
-    const fs::file_type type = fs::status(path, error).type();
-    if (type == fs::file_type::not_found) {
-        return FailedRead("no such file: " + path);
-    }
-    if (error) {
-        return FailedRead("the file cannot be examined: " + path + " (" + error.message() + ")");
-    }
-    // Only a plain file (or a link to one) is read: a named pipe or a device
-    // chosen by mistake would keep the program waiting for its data.
-    if (type != fs::file_type::regular) {
-        return FailedRead("not a plain file: " + path);
-    }
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return FailedRead("the file cannot be opened: " + path);
-    }
-    FileText read;
-    std::vector<char> block(std::size_t{1} << 16);
-    // Read in blocks against the bound rather than by the size stat gave:
-    // a file that grows while it is read is still refused at the bound.
-    while (file.read(block.data(), static_cast<std::streamsize>(block.size())) || file.gcount() > 0) {
-        const auto count = static_cast<std::size_t>(file.gcount());
-        if (read.text.size() + count > maxBytes) {
-            return FailedRead("the file is larger than " + std::to_string(maxBytes) + " bytes: " + path);
-        }
-        read.text.append(block.data(), count);
-    }
-    if (file.bad()) {
-        return FailedRead("a read error in " + path);
     }
     return read;
 }

@@ -83,15 +83,4 @@ struct TargetListRead {
 // Reads the whole text of a target list.
 TargetListRead ReadTargetList(std::string_view text);
 
-// A file's whole contents, or the reason it could not be read.
-struct FileText {
-    std::string text;
-    std::string failure;  // empty when the file was read
-};
-
-// Reads a plain file whole. Refuses a path that does not exist or is not a
-// plain file (a folder, a named pipe), a file that cannot be opened, a read
-// error, and a file larger than maxBytes.
-FileText ReadWholeFile(const std::string& path, std::uintmax_t maxBytes = kMaxTargetListBytes);
-
 }  // namespace orvexal

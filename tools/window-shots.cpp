@@ -77,7 +77,7 @@ int main(int argc, char* argv[])
                               {"AtSelect", "frmLoad_location_first"}};
     for (const auto& [command, name] : shots) {
         if (QLatin1String(name) == "frmLoad_location_first") {  // the notice instead of the picker
-            state.locations.LocCount = 0;
+            state.locations.clear();
         }
         window.findChild<QAction*>(QLatin1String(command))->trigger();
         auto* shown = window.findChild<QWidget*>(QLatin1String(name));

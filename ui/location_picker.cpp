@@ -39,19 +39,19 @@ void LocationPicker::ConnectSignals()
 void LocationPicker::ShowList()
 {
     names_->clear();
-    for (int record = 1; record <= locations_.LocCount; ++record) {
-        names_->addItem(QString::fromStdString(locations_.LocName[record]));
+    for (const LocationRecord& site : locations_) {
+        names_->addItem(QString::fromStdString(site.name));
     }
     BringUp(this);
 }
 
-// List position p stands for record p + 1. Without a selection nothing is
-// copied.
+// List position p stands for site p of the list. Without a selection
+// nothing is copied.
 void LocationPicker::CopySelected()
 {
     const QListWidgetItem* item = names_->currentItem();
     if (item != nullptr && item->isSelected()) {
-        CopyLocationToFields(locations_, names_->row(item) + 1, fields_);
+        CopyLocationToFields(locations_, static_cast<std::size_t>(names_->row(item)), fields_);
     }
 }
 

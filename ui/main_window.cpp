@@ -352,8 +352,8 @@ void MainWindow::ShowReached(const WriteRecorder& pass, bool faulted)
 
 void MainWindow::LoadLocationsFrom(const QString& path)
 {
-    state_.locations.LocFileName = QFile::encodeName(path).toStdString();
-    ShowLoadOutcome(LoadLocationFile(state_.locations), this);
+    state_.locationFile = QFile::encodeName(path).toStdString();
+    ShowLoadOutcome(LoadLocationFile(state_.locationFile, state_.locations), this);
 }
 
 void MainWindow::ShowLoadOutcome(LocationLoadResult result, QWidget* messageParent)
@@ -369,7 +369,7 @@ void MainWindow::ShowLoadOutcome(LocationLoadResult result, QWidget* messagePare
 
 void MainWindow::SelectLocation()
 {
-    if (state_.locations.LocCount != 0) {
+    if (!state_.locations.empty()) {
         picker_->ShowList();
     } else {
         BringUp(notice_);

@@ -172,7 +172,8 @@ TEST_F(FileFaults, EachFileAtStartup)
         const std::optional<SettingsRecord> settings = Startup().settings;
         const WindowPosition& window = state_->window;
         EXPECT_EQ(std::to_string(state_->constellations.ConCount) + " " + state_->constellations.ConAbbrev[1] + "|"
-                      + std::to_string(state_->locations.LocCount) + " " + state_->locations.LocName[1] + "|"
+                      + std::to_string(state_->locations.size()) + " "
+                      + (state_->locations.empty() ? "" : state_->locations.front().name) + "|"
                       + (settings ? settings->texts.front() + " " + settings->texts.back() + " "
                                         + std::to_string(window.WinLeft) + "," + std::to_string(window.WinTop)
                                   : "none"),

@@ -21,13 +21,12 @@ protected:
     Result Load(const std::string& text)
     {
         test::WriteFile("sites.dat", text);
-        list_->LocFileName = "sites.dat";
-        return LoadLocationFile(*list_);
+        return LoadLocationFile("sites.dat", *list_);
     }
 
-    std::array<std::string, 4> Copied(int record)
+    std::array<std::string, 4> Copied(std::size_t index)
     {
-        CopyLocationToFields(*list_, record, fields_);
+        CopyLocationToFields(*list_, index, fields_);
         return {fields_.Text(Field::LocationName), fields_.Text(Field::Longitude), fields_.Text(Field::Latitude),
                 fields_.Text(Field::TimeZone)};
     }
@@ -55,12 +54,12 @@ TEST_F(LocationFile, LoadsAWholeFileOfAtMostAThousandRecords)
     for (const auto& [text, result, n] : cases) {
         SCOPED_TRACE(text.substr(0, 40));
         EXPECT_EQ(Load(text), result);
-        ASSERT_EQ(list_->LocCount, n);
+        ASSERT_EQ(static_cast<int>(list_->size()), n);
         for (int i : {1, n}) {
-            EXPECT_EQ(std::tie(list_->LocName[i], list_->LocLatitude[i], list_->LocTimeZone[i]),
+            const LocationRecord& site = (*list_)[i - 1];
+            EXPECT_EQ(std::tie(site.name, site.latitudeNorthPacked, site.timeZoneWestHours),
                       std::tuple("Site " + std::to_string(i), -i, i / 2.0));
         }
-        EXPECT_EQ(n < LocationList::kMaxRecords ? list_->LocName[n + 1] : "", "");
     }
 }
 
@@ -69,11 +68,10 @@ TEST_F(LocationFile, LoadsAWholeFileOfAtMostAThousandRecords)
 TEST_F(LocationFile, ShippedSample)
 {
     ASSERT_EQ(Load(test::ReadFile(test::ShareFile("LOCATION.DAT"))), Result::Loaded);
-    EXPECT_EQ(std::tie(list_->LocCount, list_->LocName[9]), std::tuple(20, "Siding Spring Observatory, NSW"));
+    EXPECT_EQ(std::tuple(list_->size(), (*list_)[8].name), std::tuple(20u, "Siding Spring Observatory, NSW"));
     const std::array<std::string, 4> site{"Kestrine Astr. Observatory", " 122.50514", " 53.45289", " 8"};
-    EXPECT_EQ(Copied(1), site);
-    EXPECT_EQ(Copied(0), site);  // no record 0 or 21: the fields stay
-    EXPECT_EQ(Copied(21), site);
+    EXPECT_EQ(Copied(0), site);
+    EXPECT_EQ(Copied(20), site);  // no site 20: the fields stay
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <vector>
 
 namespace orvexal {
@@ -13,8 +12,7 @@ using namespace std::string_literals;
 // Every item of a text, a quoted one in brackets, "!" where a fault stopped.
 std::vector<std::string> Items(const std::string& text)
 {
-    std::istringstream in(text);
-    SequentialReader reader(in);
+    SequentialReader reader(text);
     std::vector<std::string> items;
     try {
         while (!reader.AtEnd()) {
@@ -31,8 +29,7 @@ std::vector<std::string> Items(const std::string& text)
 // is a line.
 TEST(SequentialReader, ReadsWholeLines)
 {
-    std::istringstream in("a, b\r\nc\n\nd\re");
-    SequentialReader reader(in);
+    SequentialReader reader("a, b\r\nc\n\nd\re");
     for (const char* line : {"a, b", "c", "", "d", "e"}) {
         EXPECT_EQ(reader.ReadLine(), line);
     }
@@ -60,13 +57,11 @@ TEST(SequentialReader, ReadsNumbersInTheirWhole)
     const std::pair<std::string, double> good[] = {{"122.50514", 122.50514}, {" -.5 ", -0.5}, {"+8", 8},
                                                    {"1.5D2", 150}, {"2e-3", 0.002}, {"5.", 5}};
     for (const auto& [text, value] : good) {
-        std::istringstream in(text);
-        EXPECT_DOUBLE_EQ(SequentialReader(in).ReadNumber(), value) << text;
+        EXPECT_DOUBLE_EQ(SequentialReader(text).ReadNumber(), value) << text;
     }
     for (const std::string& text : {"abc"s, ","s, "\"8\""s, "8 h"s, "1.2.3"s, "1E"s, "."s, "-"s, "0.0000 24.0000"s,
                                    "1e999"s, "1\0"s "4"s, "14\xff"s}) {
-        std::istringstream in(text);
-        EXPECT_THROW(SequentialReader(in).ReadNumber(), SequentialFormatError) << text;
+        EXPECT_THROW(SequentialReader(text).ReadNumber(), SequentialFormatError) << text;
     }
 }
 

@@ -2,6 +2,7 @@
 // defaults, every kind of bad line with its line number, the limit on the
 // number of targets, and files that cannot be read.
 #include "data/target_list.h"
+#include "data/whole_file.h"
 
 #include <gtest/gtest.h>
 
@@ -182,14 +183,14 @@ TEST_F(TargetListFile, ReadsAFileWholeOrSaysWhyNot)
 {
     const std::string text = "A, 1, 2\r\nB\0, 3, 4\n"s;
     test::WriteFile("list.txt", text);
-    const FileText read = ReadWholeFile("list.txt");
+    const FileText read = ReadWholeFile("list.txt", kMaxTargetListBytes);
     EXPECT_EQ(read.text, text);
     EXPECT_TRUE(read.failure.empty());
     EXPECT_TRUE(ReadWholeFile("list.txt", text.size()).failure.empty());  // exactly the largest
 
     std::filesystem::create_directory("folder");
     std::set<std::string> failures;
-    for (const FileText& failed : {ReadWholeFile("missing.txt"), ReadWholeFile("folder"),
+    for (const FileText& failed : {ReadWholeFile("missing.txt", kMaxTargetListBytes), ReadWholeFile("folder", kMaxTargetListBytes),
                                    ReadWholeFile("list.txt", text.size() - 1)}) {
         EXPECT_TRUE(failed.text.empty());
         EXPECT_FALSE(failed.failure.empty());

@@ -1,5 +1,5 @@
-// The constellation file loader on any file, over the shipped tables: 1 to
-// 358 records, or after a failure nothing to search and the records as they
+// The constellation file reader on any text, from memory, loaded over the
+// shipped tables: 1 to 358 records, or after a failure nothing to search and the records as they
 // were; the search across the sky names a loaded abbreviation or none.
 #include <algorithm>
 
@@ -13,8 +13,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static ConstellationTables shipped;
     static const bool ready = LoadConstellationFile(ORVEXAL_SHARE_DIR "/Constell.dat", shipped);
     Require(ready, "shipped boundaries load");
-    ConstellationTables tables = shipped;
-    if (LoadConstellationFile(WriteInput("Constell.dat", TextOf(data, size)), tables)) {
+    // Loaded over the shipped tables, which it is made again afterwards: a
+    // failed load changes only the two flags, which are set back, so the
+    // whole tables are copied only after a load that succeeded.
+    static ConstellationTables tables = shipped;
+    struct Restore {
+        ~Restore()
+        {
+            if (tables.ConDataLoaded) {
+                tables = shipped;
+            }
+            tables.ConDataLoaded = true;
+            tables.ConCount = shipped.ConCount;
+        }
+    } restore;
+    if (LoadConstellations(ReadConstellationBoxes(TextOf(data, size)), tables)) {
         Require(tables.ConDataLoaded && tables.ConCount >= 1 && tables.ConCount <= 358, "1 to 358 records");
     } else {
         Require(!tables.ConDataLoaded && tables.ConCount == 0 && tables.ConAbbrev == shipped.ConAbbrev

@@ -5,8 +5,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <string_view>
 
@@ -36,25 +34,6 @@ T ValueAt(const std::uint8_t* data, std::size_t size, std::size_t offset)
         std::memcpy(&value, data + offset, sizeof value);
     }
     return value;
-}
-
-// Writes `contents` as the file `name` in a temporary folder of this process,
-// removed when it ends normally; returns its path.
-inline std::string WriteInput(std::string_view name, std::string_view contents)
-{
-    static const struct Folder {
-        std::filesystem::path path;
-        Folder()
-        {
-            std::string pattern = (std::filesystem::temp_directory_path() / "orvexal-fuzz-XXXXXX").string();
-            Require(mkdtemp(pattern.data()) != nullptr, "temporary folder made");
-            path = pattern;
-        }
-        ~Folder() { std::filesystem::remove_all(path); }
-    } folder;
-    const std::string path = (folder.path / name).string();
-    std::ofstream(path, std::ios::binary).write(contents.data(), static_cast<std::streamsize>(contents.size()));
-    return path;
 }
 
 }  // namespace orvexal::fuzz

@@ -1,6 +1,10 @@
-// The location file reader on any file, over the shipped list: WrongFile
-// exactly for "0," at the start; a refused or failed load changes nothing; a
-// load holds 1 to 1000 records and empties every slot past them.
+// The location file reader on any text, from memory, and its load over the
+// shipped list: WrongFile exactly for "0," at the start; a refused or failed
+// read holds no record and its load changes nothing; a read that loads holds
+// 1 to 1000 records of finite numbers, and its load makes the list exactly
+// them.
+#include <cmath>
+
 #include "data/location_file.h"
 #include "fuzz_support.h"
 
@@ -10,24 +14,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace orvexal::fuzz;
     static const LocationList shipped = [] {
         LocationList loaded;
-        loaded.LocFileName = ORVEXAL_SHARE_DIR "/LOCATION.DAT";
-        Require(LoadLocationFile(loaded) == LocationLoadResult::Loaded, "shipped locations load");
+        Require(LoadLocationFile(ORVEXAL_SHARE_DIR "/LOCATION.DAT", loaded) == LocationLoadResult::Loaded,
+                "shipped locations load");
         return loaded;
     }();
-    LocationList list = shipped;
-    list.LocFileName = WriteInput("LOCATION.DAT", TextOf(data, size));
-    const LocationLoadResult result = LoadLocationFile(list);
-    Require((result == LocationLoadResult::WrongFile) == TextOf(data, size).starts_with("0,"),
-            "WrongFile exactly for a file beginning with 0,");
-    if (result != LocationLoadResult::Loaded) {
-        Require(list.LocName == shipped.LocName && list.LocLatitude == shipped.LocLatitude
-                    && list.LocCount == shipped.LocCount,
-                "a refused or failed load changes nothing");
+    const std::string_view text = TextOf(data, size);
+    const LocationRead read = ReadLocations(text);
+    Require((read.result == LocationLoadResult::WrongFile) == text.starts_with("0,"),
+            "WrongFile exactly for a text beginning with 0,");
+    // Loaded over the shipped list, which is copied back only after a load
+    // that changed it.
+    static LocationList list = shipped;
+    Require(ApplyLocationRead(read, list) == read.result, "the load gives the read's result");
+    if (read.result != LocationLoadResult::Loaded) {
+        Require(read.records.empty() && list == shipped, "a refused or failed load changes nothing");
         return 0;
     }
-    Require(list.LocCount >= 1 && list.LocCount <= LocationList::kMaxRecords, "1 to 1000 records");
-    for (int i = list.LocCount + 1; i <= LocationList::kMaxRecords; ++i) {
-        Require(list.LocName[i].empty() && list.LocLongitude[i] == 0 && list.LocTimeZone[i] == 0, "slots emptied");
+    Require(!read.records.empty() && read.records.size() <= kMaxLocations, "1 to 1000 records");
+    Require(list == read.records, "the list is exactly the records read");
+    list = shipped;
+    for (const LocationRecord& site : read.records) {
+        Require(std::isfinite(site.longitudeWestPacked) && std::isfinite(site.latitudeNorthPacked)
+                    && std::isfinite(site.timeZoneWestHours),
+                "numbers are finite", site.name);
     }
     return 0;
 }

@@ -2,7 +2,7 @@
 // a bad line, blank or a comment, and counted once; records are within
 // range; a line reads the same alone as within the list.
 #include <cmath>
-#include <set>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -56,10 +56,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const std::vector<std::string_view> lines = LinesOf(text);
     const auto lineCount = static_cast<int>(lines.size());
-    std::set<int> counted;
+    // counted[n]: line n was a record or a bad line; a flag a line costs no
+    // allocation a line.
+    std::vector<char> counted(lines.size() + 1, 0);
+    const auto countOnce = [&counted](int n) { return std::exchange(counted[static_cast<std::size_t>(n)], 1) == 0; };
     for (const TargetRecord& r : read.records) {
         Require(r.lineNumber >= 1 && r.lineNumber <= lineCount, "a record's line is in the text");
-        Require(counted.insert(r.lineNumber).second, "a line counted once");
+        Require(countOnce(r.lineNumber), "a line counted once");
         Require(!IsBlankOrComment(lines[r.lineNumber - 1]), "a record is not a blank line or comment");
         Require(r.raHours >= 0 && r.raHours < 24, "0 <= RA < 24 h");
         Require(std::fabs(r.decDeg) <= 90, "Dec within +-90 deg");
@@ -68,11 +71,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     for (const BadLine& b : read.badLines) {
         Require(b.lineNumber >= 1 && b.lineNumber <= lineCount, "a bad line is in the text");
-        Require(counted.insert(b.lineNumber).second, "a line counted once");
+        Require(countOnce(b.lineNumber), "a line counted once");
         Require(!b.reason.empty(), "a bad line says why");
     }
     for (int n = 1; n <= lineCount; ++n) {
-        Require(counted.contains(n) || IsBlankOrComment(lines[n - 1]), "a line skipped is blank or a comment",
+        Require(counted[static_cast<std::size_t>(n)] != 0 || IsBlankOrComment(lines[n - 1]), "a line skipped is blank or a comment",
                 lines[n - 1]);
     }
     if (!read.records.empty()) {

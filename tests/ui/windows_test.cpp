@@ -344,7 +344,7 @@ private slots:
         QVERIFY(path->text().endsWith("with sites") && path->fontMetrics().horizontalAdvance(path->text()) <= path->width());
         ClickAt(files, files->visualItemRect(files->item(1)));
         QCOMPARE(Text("Text1", "frmOpen"), QStringLiteral("zeta.dat"));
-        QVERIFY(Visible("frmOpen") && state_->locations.LocCount == 0);
+        QVERIFY(Visible("frmOpen") && state_->locations.empty());
     }
 
     // How the file is chosen, the file, the status line after, the records
@@ -375,8 +375,8 @@ private slots:
             QCoreApplication::processEvents();
             QVERIFY2(!Visible("frmOpen"), qPrintable(how));
             QCOMPARE(Text("Label2"), status);
-            QCOMPARE(int(state_->locations.LocCount), count);
-            QCOMPARE(state_->locations.LocFileName, QFile::encodeName(QDir::current().filePath(file)).toStdString());
+            QCOMPARE(int(state_->locations.size()), count);
+            QCOMPARE(state_->locationFile, QFile::encodeName(QDir::current().filePath(file)).toStdString());
             QCOMPARE(shown.shown, boxes);
         }
     }
