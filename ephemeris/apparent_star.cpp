@@ -42,7 +42,7 @@ StarApparentPlace::StarApparentPlace(double jdUt)
     velocity_ = {x, y * ct, y * st};
 }
 
-EquatorialPlace StarApparentPlace::operator()(EquatorialPlace meanOfDate) const
+StarApparentPlace::Direction StarApparentPlace::ApparentDirection(EquatorialPlace meanOfDate) const
 {
     const double c = std::cos(meanOfDate.declination);
     const Direction mean{c * std::cos(meanOfDate.rightAscension), c * std::sin(meanOfDate.rightAscension),
@@ -52,8 +52,17 @@ EquatorialPlace StarApparentPlace::operator()(EquatorialPlace meanOfDate) const
         apparent[i] = nutation_[i][0] * mean[0] + nutation_[i][1] * mean[1] + nutation_[i][2] * mean[2]
                       + velocity_[i];
     }
-    const auto [x, y, z] = apparent;
-    return {std::atan2(y, x), std::atan2(z, std::hypot(x, y))};
+    const double length = std::hypot(apparent[0], apparent[1], apparent[2]);
+    for (double& a : apparent) {
+        a /= length;
+    }
+    return apparent;
+}
+
+EquatorialPlace StarApparentPlace::operator()(EquatorialPlace meanOfDate) const
+{
+    const auto [x, y, z] = ApparentDirection(meanOfDate);
+    return {std::atan2(y, x), std::asin(z)};
 }
 
 }  // namespace orvexal

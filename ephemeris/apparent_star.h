@@ -30,8 +30,12 @@ public:
     // equinox of date.
     EquatorialPlace operator()(EquatorialPlace meanOfDate) const;
 
+    // The same as a unit vector (x toward the true equinox, z the pole),
+    // for comparing with other directions without the angles.
+    using Direction = std::array<double, 3>;
+    Direction ApparentDirection(EquatorialPlace meanOfDate) const;
+
 private:
-    using Direction = std::array<double, 3>;  // a unit vector, equatorial
 
     std::array<Direction, 3> nutation_;  // rows of the rotation, mean to true of date
     Direction velocity_;                 // the Earth's, over c, true equator of date
