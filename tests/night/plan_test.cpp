@@ -12,16 +12,17 @@ namespace {
 
 // La Palma (17.88 W, 28.76 N) on the night of 2024 December 15 to 16, night
 // hours counted from December 15, 0h UT (the midnight JD 2460660.5 is 24 h),
-// dark below -12 degrees: dusk at 19.19955 h, dawn at 31.03879 h. The Moon,
+// dark below -12 degrees: dusk at 19.19955 h, dawn at 31.03882 h. The Moon,
 // just past full, stands at 93.13 +28.38 (J2000, topocentric) at midnight.
 // astropy 5.2.1 (offline, built-in ephemeris) by
 //   tools/plan-accuracy --worked "17.88 28.76 2460660.5 -12 ALTITUDE MOON" "RA DEC"
 // (with --max-airmass 2 for the last row): the J2000 FK5 place to AltAz with
 // pressure 0 plus Saemundsson's refraction, the angle from the topocentric
 // Moon, each condition sampled every 2 minutes and its crossings halved to
-// 0.01 s; dusk and dawn the same way from get_body('sun').
+// 0.015 s; dusk and dawn, the first line of its answer, the same way from
+// get_body('sun').
 constexpr double kDusk = 19.19955;
-constexpr double kDawn = 31.03879;
+constexpr double kDawn = 31.03882;
 
 struct WorkedTarget {
     const char* what;
