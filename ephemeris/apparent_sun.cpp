@@ -39,22 +39,26 @@ double Quadratic(const double (&c)[3], double t)
 
 }  // namespace
 
-GeocentricPlace SunApparentPlace(double jdUt)
+SunOrbit SunOrbitAt(double jdTt)
 {
-    const double jdTt = TerrestrialTime(jdUt);
     const double t = (jdTt - kJ2000) / kDaysPerCentury;
     const double m = Quadratic(kMeanAnomaly, t) * kRadiansPerDegree;
     const double e = Quadratic(kEccentricity, t);
     const double centre = Quadratic(kCentre1, t) * std::sin(m) + Linear(kCentre2, t) * std::sin(2 * m)
                           + kCentre3 * std::sin(3 * m);
-    const double trueLongitude = (Quadratic(kMeanLongitude, t) + centre) * kRadiansPerDegree;
     const double trueAnomaly = m + centre * kRadiansPerDegree;
-    const double radiusAu = kRadiusScale * (1 - e * e) / (1 + e * std::cos(trueAnomaly));
+    return {(Quadratic(kMeanLongitude, t) + centre) * kRadiansPerDegree,
+            kRadiusScale * (1 - e * e) / (1 + e * std::cos(trueAnomaly)), e};
+}
 
+GeocentricPlace SunApparentPlace(double jdUt)
+{
+    const double jdTt = TerrestrialTime(jdUt);
+    const SunOrbit sun = SunOrbitAt(jdTt);
     const Nutation nutation = NutationAt(jdTt);
     const double apparentLongitude =
-        trueLongitude + nutation.inLongitude - kAberration / radiusAu * kRadiansPerArcsecond;
-    return {EquatorialFromEcliptic({apparentLongitude, 0}, nutation.TrueObliquity()), radiusAu * kKmPerAu};
+        sun.trueLongitude + nutation.inLongitude - kAberration / sun.radiusAu * kRadiansPerArcsecond;
+    return {EquatorialFromEcliptic({apparentLongitude, 0}, nutation.TrueObliquity()), sun.radiusAu * kKmPerAu};
 }
 
 }  // namespace orvexal

@@ -12,6 +12,16 @@
 
 namespace orvexal {
 
+// The Sun on the Earth's orbit at an instant: its geometric (true) ecliptic
+// longitude, radians, mean equinox of date, its distance in AU and the
+// orbit's eccentricity, for a JD on the Terrestrial Time scale.
+struct SunOrbit {
+    double trueLongitude = 0;
+    double radiusAu = 0;
+    double eccentricity = 0;
+};
+SunOrbit SunOrbitAt(double jdTt);
+
 // The Sun's apparent right ascension and declination (radians) and its
 // distance (km) for a JD on the universal-time scale.
 GeocentricPlace SunApparentPlace(double jdUt);

@@ -9,7 +9,8 @@
 // passes its altitude and the instant then halved to within a second
 // (night/crossings.h). The target's events follow in closed form from its
 // hour angle (night/target_path.h), its distance from the Moon from the
-// Moon's direction at the samples (night/observing_night.h). Each body
+// Moon's direction at the samples and its own apparent place
+// (night/observing_night.h). Each body
 // moves through the night (it is not held at one instant, as the pass's
 // dusk and dawn are):
 // - the Sun: its apparent place (Meeus, Astronomical Algorithms, ch. 25,

@@ -55,7 +55,8 @@ bool Within(const Intervals& intervals, double h)
 }  // namespace
 
 ObservingNight::ObservingNight(Observer site, double localMidnight, double twilightDeg)
-    : site_(site), localMidnight_(localMidnight), clock_(localMidnight, site.longitudeWestDeg)
+    : site_(site), localMidnight_(localMidnight), clock_(localMidnight, site.longitudeWestDeg),
+      apparent_(localMidnight)
 {
     const NightSky sky = SampleNightSky(site, localMidnight);
     std::vector<double> sunValues;
@@ -127,7 +128,7 @@ ObservingNight::Direction ObservingNight::MoonDirectionAt(double nightHours) con
 
 double ObservingNight::MoonDistance(EquatorialPlace placeOfDate, double nightHours) const
 {
-    return AngleOfCosine(Dot(MoonDirectionAt(nightHours), DirectionOf(placeOfDate)));
+    return AngleOfCosine(Dot(MoonDirectionAt(nightHours), apparent_.ApparentDirection(placeOfDate)));
 }
 
 ObservingNight::Thresholds ObservingNight::ThresholdsOf(const TargetLimits& limits)
@@ -153,7 +154,7 @@ TargetAlmanac ObservingNight::Target(EquatorialPlace altitudePlace, EquatorialPl
     target.transit = culminations.First();
     target.transitAltitude = HorizonPlaceOf(turn.RightAscensionHours(), altitudePlace, latitude).altitude;
 
-    const Direction toward = DirectionOf(placeOfDate);
+    const Direction toward = apparent_.ApparentDirection(placeOfDate);
     target.windows = Intersection(dark_, PassageAbove(clock_, turn, thresholds.altitudeDeg).above);
     if (thresholds.moonCosine < 1) {
         target.windows = Intersection(target.windows, WhereMoonAtLeast(toward, thresholds.moonCosine));

@@ -12,6 +12,7 @@
 #include <array>
 #include <vector>
 
+#include "ephemeris/apparent_star.h"
 #include "night/almanac.h"
 #include "night/sky.h"
 #include "night/target_path.h"
@@ -41,12 +42,13 @@ public:
 
     // A target whose altitude follows altitudePlace (radians, the place the
     // pass computes the altitude of) and whose distance from the Moon
-    // follows placeOfDate (the mean equator and equinox of the date).
+    // follows placeOfDate (the mean equator and equinox of the date), taken
+    // to its apparent place as the Moon's is (ephemeris/apparent_star.h).
     TargetAlmanac Target(EquatorialPlace altitudePlace, EquatorialPlace placeOfDate,
                          const Thresholds& thresholds) const;
 
     // The Moon's distance from a place of date at a night hour, degrees,
-    // from the Moon's interpolated direction.
+    // from the Moon's interpolated direction and the place's apparent one.
     double MoonDistance(EquatorialPlace placeOfDate, double nightHours) const;
 
 private:
@@ -61,6 +63,7 @@ private:
     Observer site_;
     double localMidnight_;
     SiderealClock clock_;
+    StarApparentPlace apparent_;      // at the midnight: within 0.4" all night
     SunAlmanac sun_;
     MoonAlmanac moon_;
     Intervals dark_;

@@ -9,8 +9,10 @@
 // limit from the Moon), its best time (its highest point in the windows, in
 // the dark time when it has none) with the altitude, air mass, hour angle
 // and the Moon's distance then, and the Moon's least distance in the dark
-// time. The Sun, the Moon and the sidereal time are worked out once for
-// the night, never once per target.
+// time. The Moon's distances are taken from the target's apparent place,
+// as the Moon's place is apparent (ephemeris/apparent_star.h). The Sun,
+// the Moon and the sidereal time are worked out once for the night, never
+// once per target.
 #pragma once
 
 #include <optional>

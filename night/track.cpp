@@ -6,6 +6,7 @@
 
 #include "astro/angles.h"
 #include "ephemeris/angular_distance.h"
+#include "ephemeris/apparent_star.h"
 #include "astro/horizon.h"
 #include "night/sky.h"
 #include "numbers/units.h"
@@ -24,7 +25,7 @@ constexpr double kSkyLimits[] = {kSunsetAltitude, kCivilTwilightAltitude, kNauti
 // What every sample needs of the night.
 struct Night {
     const NightInputs& inputs;
-    EquatorialPlace targetOfDate;  // the target in the Moon's equinox (of date)
+    EquatorialPlace targetApparent;  // the target's apparent place, as the Moon's (true equator of date)
 };
 
 NightSample SampleAt(const Night& night, double jd)
@@ -45,7 +46,7 @@ NightSample SampleAt(const Night& night, double jd)
     s.airMass = target.airMass;
     s.sunAltitude = sky.sunAltitude;
     s.moonAltitude = HorizonPlaceOf(s.siderealHours, sky.moon, site.latitudeNorthDeg).altitude;
-    s.moonDistance = AngularDistance(sky.moon, night.targetOfDate) / kRadiansPerDegree;
+    s.moonDistance = AngularDistance(sky.moon, night.targetApparent) / kRadiansPerDegree;
     return s;
 }
 
@@ -127,7 +128,7 @@ NightTrack ComputeNightTrack(const NightInputs& inputs, double stepMinutes)
     if (!(stepMinutes >= kNightLeastStepMinutes && stepMinutes <= kNightLargestStepMinutes)) {
         throw std::invalid_argument("night step out of range");
     }
-    const Night night{inputs, TargetOfDate(inputs)};
+    const Night night{inputs, StarApparentPlace(inputs.localMidnight)(TargetOfDate(inputs))};
     NightTrack track;
     track.almanac = ComputeAlmanac(inputs);
     const SunPassage& twilight = track.almanac.sun.twilight;
