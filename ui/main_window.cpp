@@ -18,6 +18,7 @@
 #include "ui/location_picker.h"
 #include "ui/night_window.h"
 #include "ui/open_dialog.h"
+#include "ui/targets_window.h"
 #include "ui/screens.h"
 
 namespace orvexal {
@@ -216,6 +217,7 @@ void MainWindow::CreateMenus()
 
     select_ = AddCommand(menuBar(), "AtSelect", tr("&Select Loc'n"));
     chart_ = AddCommand(menuBar(), "AtChart", tr("C&hart"));  // Alt+C is "Calculate"
+    targets_ = AddCommand(menuBar(), "AtTargets", tr("&Targets"));
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("AtHelp"));
@@ -236,6 +238,7 @@ void MainWindow::CreateWindows()
     }
     aboutBox_ = new AboutBox(this);
     night_ = new NightWindow(clock_, this);
+    targetsWindow_ = new TargetsWindow(this);
 }
 
 void MainWindow::ConnectSignals()
@@ -259,7 +262,12 @@ void MainWindow::ConnectSignals()
     }
     connect(about_, &QAction::triggered, aboutBox_, [this] { BringUp(aboutBox_); });
     connect(chart_, &QAction::triggered, night_, &NightWindow::Present);
-    connect(this, &MainWindow::PassCompleted, night_, [this] { night_->Follow(NightInputsOf(lastPass_, LabelsOf(*this))); });
+    connect(targets_, &QAction::triggered, targetsWindow_, &TargetsWindow::Present);
+    connect(this, &MainWindow::PassCompleted, this, [this] {
+        const NightInputs inputs = NightInputsOf(lastPass_, LabelsOf(*this));
+        night_->Follow(inputs);
+        targetsWindow_->Follow(inputs);
+    });
 }
 
 // The start-up traps its own faults and shows nothing of its own; only a

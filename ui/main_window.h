@@ -27,6 +27,7 @@ class LocationNotice;
 class LocationPicker;
 class NightWindow;
 class OpenDialog;
+class TargetsWindow;
 
 class MainWindow : public QMainWindow, public FieldTexts {
     Q_OBJECT
@@ -88,6 +89,7 @@ private:
     QAction* exit_ = nullptr;
     QAction* select_ = nullptr;
     QAction* chart_ = nullptr;
+    QAction* targets_ = nullptr;
     std::array<QAction*, 3> help_{};
     QAction* about_ = nullptr;
 
@@ -97,6 +99,7 @@ private:
     std::array<HelpPage*, 3> helpPages_{};
     AboutBox* aboutBox_ = nullptr;
     NightWindow* night_ = nullptr;
+    TargetsWindow* targetsWindow_ = nullptr;
 };
 
 }  // namespace orvexal
