@@ -6,11 +6,12 @@
 // and SVG too; NOW ("2024-12-12T23:10:00", UTC) fixes the clock, for its
 // "now" line. With a target list, the Targets window is shown with the list
 // planned for La Palma on the night of 2024 December 15, first the table
-// alone, then with the first rows in the table's order selected and
-// charted; each state is held PAUSE seconds on the screen (default 0), for
+// alone, then with the observable targets only and the first of them in
+// the table's order selected and charted; each state is held PAUSE seconds on the screen (default 0), for
 // a picture of the whole screen taken from outside.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDateTime>
 #include <QDir>
 #include <QMessageBox>
@@ -87,6 +88,7 @@ void ShowTargets(orvexal::MainWindow& window, const QString& list, double pauseS
     targets->setGeometry(0, 0, 1260, 980);
     Hold(pauseSeconds);
     save(targets, QStringLiteral("frmTargets-table"));
+    targets->findChild<QCheckBox*>(QStringLiteral("ObservableOnly"))->setChecked(true);
     auto* table = targets->findChild<QTableView*>(QStringLiteral("TargetTable"));
     const QModelIndex first = table->model()->index(0, 0);
     const QModelIndex last = table->model()->index(kChartedRows - 1, 0);
