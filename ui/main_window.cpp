@@ -238,7 +238,6 @@ void MainWindow::CreateWindows()
     }
     aboutBox_ = new AboutBox(this);
     night_ = new NightWindow(clock_, this);
-    targetsWindow_ = new TargetsWindow(this);
 }
 
 void MainWindow::ConnectSignals()
@@ -262,11 +261,13 @@ void MainWindow::ConnectSignals()
     }
     connect(about_, &QAction::triggered, aboutBox_, [this] { BringUp(aboutBox_); });
     connect(chart_, &QAction::triggered, night_, &NightWindow::Present);
-    connect(targets_, &QAction::triggered, targetsWindow_, &TargetsWindow::Present);
+    connect(targets_, &QAction::triggered, this, &MainWindow::PresentTargets);
     connect(this, &MainWindow::PassCompleted, this, [this] {
-        const NightInputs inputs = NightInputsOf(lastPass_, LabelsOf(*this));
-        night_->Follow(inputs);
-        targetsWindow_->Follow(inputs);
+        lastNight_ = NightInputsOf(lastPass_, LabelsOf(*this));
+        night_->Follow(*lastNight_);
+        if (targetsWindow_ != nullptr) {
+            targetsWindow_->Follow(*lastNight_);
+        }
     });
 }
 
@@ -353,6 +354,19 @@ void MainWindow::ShowReached(const WriteRecorder& pass, bool faulted)
             ShowStale(Box(row.field), !pass.Written(row.field));
         }
     }
+}
+
+// The Targets window is made when it is first asked for, so that the
+// program starts without it, and given the night of the last calculation.
+void MainWindow::PresentTargets()
+{
+    if (targetsWindow_ == nullptr) {
+        targetsWindow_ = new TargetsWindow(this);
+        if (lastNight_) {
+            targetsWindow_->Follow(*lastNight_);
+        }
+    }
+    targetsWindow_->Present();
 }
 
 void MainWindow::LoadLocationsFrom(const QString& path)

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "app/app_state.h"
+#include "night/inputs.h"
 #include "data/location_file.h"
 #include "pass/clock.h"
 #include "pass/fields.h"
@@ -68,12 +69,14 @@ private:
     void LoadLocationsFrom(const QString& path);
     void ShowLoadOutcome(LocationLoadResult result, QWidget* messageParent);
     void SelectLocation();
+    void PresentTargets();
 
     QLineEdit* Box(Field field) const;
 
     AppState& state_;
     Clock clock_;
     ObservedPass lastPass_;  // what the last completed calculation read and worked out
+    std::optional<NightInputs> lastNight_;  // and the night it gives
     WindowPlacement placement_{100, 100};
     // The size with title bar and frame that the settings of the last run
     // give the window, and the frame it was last fitted with: the frame is

@@ -807,7 +807,8 @@ private slots:
         QVERIFY(targets->SaveImage("targets.svg", ImageFormat::Svg) && QSvgRenderer(QStringLiteral("targets.svg")).isValid());
 
         // A file that cannot be read changes nothing; the list and the
-        // limits are there again at the next start.
+        // limits are there again at the next start, planned for the night
+        // of a calculation made before the window was first opened.
         {
             MessageBoxes boxes;
             QVERIFY(!targets->OpenList("nowhere.txt"));
@@ -815,11 +816,10 @@ private slots:
         }
         QCOMPARE(shown->rowCount(), 14);
         Restart();
+        Click("Command1");
         Trigger("AtTargets");
         QCOMPARE(Find<QDoubleSpinBox>("MoonLimit", "frmTargets")->value(), 34.5);
-        QVERIFY(Find<QDoubleSpinBox>("AltitudeLimit", "frmTargets")->value() == 10
-                && Text("Status", "frmTargets").contains("tonight.txt"));
-        Click("Command1");
+        QCOMPARE(Find<QDoubleSpinBox>("AltitudeLimit", "frmTargets")->value(), 10);
         QCOMPARE(Find<QTableView>("TargetTable", "frmTargets")->model()->rowCount(), 14);
     }
 };
