@@ -218,8 +218,8 @@ QSize NightChart::sizeHint() const
 void NightChart::SetNight(const NightInputs& inputs, const NightTrack& track)
 {
     Night night = SkyOf(inputs, track);
-    night.targets.push_back(
-        {CurveAbove(track.samples, AltitudesOf(track.samples, &NightSample::altitude)), kTargetColour, tr("target"), {}});
+    const QPainterPath target = CurveAbove(track.samples, AltitudesOf(track.samples, &NightSample::altitude));
+    night.targets.push_back({target, kTargetColour, tr("target"), {}});
     night.title = NightTitle(inputs);
     night.almanac = AlmanacLines(inputs, track.almanac);
     Show(std::move(night));
@@ -607,7 +607,8 @@ void NightChart::PaintCurveNames(QPainter& painter, const Frame& frame, const QT
         const QPointF at = toPlot.map(*curve.namedAt);
         QRectF box(0, 0, metrics.horizontalAdvance(curve.name) + 8, frame.line + 4);
         box.moveCenter(QPointF(at.x(), at.y() - box.height() / 2 - 4));
-        box.moveLeft(std::clamp(box.left(), plot.left() + 1, std::max(plot.left() + 1, plot.right() - box.width() - 1)));
+        const double rightmost = std::max(plot.left() + 1, plot.right() - box.width() - 1);
+        box.moveLeft(std::clamp(box.left(), plot.left() + 1, rightmost));
         box.moveTop(std::max(box.top(), plot.top() + 1));
         while (std::ranges::any_of(placed, [&box](const QRectF& other) { return other.intersects(box); })) {
             box.translate(0, box.height() + 2);

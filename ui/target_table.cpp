@@ -210,6 +210,12 @@ QString CsvText(const QList<QStringList>& lines)
     return text;
 }
 
+QString ChartNoteText(int most, int leftOut)
+{
+    return leftOut > 0 ? Tr("%1 curves at most: %2 more selected not drawn.").arg(most).arg(leftOut)
+                       : Tr("Select rows to draw their altitude curves (at most %1 at once).").arg(most);
+}
+
 QString TargetsStatus(const QString& listName, const std::vector<TargetRow>& rows,
                       const std::optional<NightInputs>& night)
 {

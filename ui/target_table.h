@@ -67,6 +67,10 @@ struct ChartChoice {
 };
 ChartChoice ChooseCharted(const std::vector<int>& selectedRows, int most);
 
+// The line under the table about the chart: how to chart rows, or how many
+// selected are not drawn.
+QString ChartNoteText(int most, int leftOut);
+
 // Lines of fields as CSV: the fields separated by commas, a field that
 // holds a comma, a double quote or a line end in double quotes with its
 // quotes doubled; each line ended by CR LF.

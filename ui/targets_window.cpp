@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -113,7 +112,7 @@ void TargetsWindow::CreateControls()
     chart_ = new NightChart(this);
     chartNote_ = new QLabel(this);
     chartNote_->setObjectName(QStringLiteral("ChartNote"));
-    chartNote_->setText(tr("Select rows to draw their altitude curves (at most %1 at once).").arg(kMostChartedTargets));
+    chartNote_->setText(ChartNoteText(kMostChartedTargets, 0));
     export_->setEnabled(false);
     saveImage_->setEnabled(false);
 }
@@ -359,9 +358,7 @@ void TargetsWindow::Chart()
                                                     inputs_->site.latitudeNorthDeg)});
     }
     chart_->SetTargets(*inputs_, *track_, targets);
-    chartNote_->setText(choice.leftOut > 0
-                            ? tr("%1 curves at most: %2 more selected not drawn.").arg(kMostChartedTargets).arg(choice.leftOut)
-                            : tr("Select rows to draw their altitude curves (at most %1 at once).").arg(kMostChartedTargets));
+    chartNote_->setText(ChartNoteText(kMostChartedTargets, choice.leftOut));
     saveImage_->setEnabled(true);
 }
 
@@ -385,7 +382,8 @@ void TargetsWindow::hideEvent(QHideEvent* event)
 
 void TargetsWindow::AskAndOpenList()
 {
-    const QString start = settings_.listPath.empty() ? QString() : QFileInfo(QFile::decodeName(settings_.listPath.c_str())).path();
+    const QString start =
+        settings_.listPath.empty() ? QString() : QFileInfo(QFile::decodeName(settings_.listPath.c_str())).path();
     const QString path = QFileDialog::getOpenFileName(this, tr("Open target list"), start,
                                                       tr("Target lists (*.txt *.csv *.dat);;All files (*)"));
     if (!path.isEmpty()) {
@@ -395,8 +393,8 @@ void TargetsWindow::AskAndOpenList()
 
 void TargetsWindow::AskAndExport()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Export table"), listName_.section(QLatin1Char('.'), 0, 0) + QStringLiteral(".csv"),
-                                                      tr("CSV table (*.csv)"));
+    const QString offered = listName_.section(QLatin1Char('.'), 0, 0) + QStringLiteral(".csv");
+    const QString path = QFileDialog::getSaveFileName(this, tr("Export table"), offered, tr("CSV table (*.csv)"));
     if (!path.isEmpty() && !ExportCsv(path)) {
         ShowMessage(this, tr("The table could not be written to %1.").arg(QDir::toNativeSeparators(path)),
                     QMessageBox::Warning);

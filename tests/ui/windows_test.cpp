@@ -804,7 +804,8 @@ private slots:
             QCOMPARE(charted.contains(shown->index(row, 0).data().toString()), row < 12);
         }
         QVERIFY(Text("ChartNote", "frmTargets").contains(QStringLiteral("2 more")));
-        QVERIFY(targets->SaveImage("targets.svg", ImageFormat::Svg) && QSvgRenderer(QStringLiteral("targets.svg")).isValid());
+        QVERIFY(targets->SaveImage("targets.svg", ImageFormat::Svg));
+        QVERIFY(QSvgRenderer(QStringLiteral("targets.svg")).isValid());
 
         // A file that cannot be read changes nothing; the list and the
         // limits are there again at the next start, planned for the night
