@@ -114,6 +114,22 @@ double AltitudeOfAirMass(double airMass)
     return AtTrueAltitude((low + high) / 2).altitude;
 }
 
+double AirMassOfAltitude(double apparentDeg)
+{
+    return AtTrueAltitude(TrueAltitudeOfApparent(apparentDeg)).airMass;
+}
+
+std::vector<double> AltitudesAt(const std::vector<NightSample>& samples, EquatorialPlace place,
+                                double latitudeNorthDeg)
+{
+    std::vector<double> altitudes;
+    altitudes.reserve(samples.size());
+    for (const NightSample& sample : samples) {
+        altitudes.push_back(HorizonPlaceOf(sample.siderealHours, place, latitudeNorthDeg).altitude);
+    }
+    return altitudes;
+}
+
 Sky SkyAt(double sunAltitude)
 {
     int k = 0;

@@ -81,4 +81,14 @@ Sky SkyAt(double sunAltitude);
 // of air mass beside one of altitude.
 double AltitudeOfAirMass(double airMass);
 
+// The air mass the same rules give at an apparent altitude in degrees (0 up
+// to 90): its inverse.
+double AirMassOfAltitude(double apparentDeg);
+
+// The apparent altitudes, degrees, of another target (radians, the place
+// whose altitude the pass's rules compute) at each of a track's samples,
+// for its curve beside the track's own.
+std::vector<double> AltitudesAt(const std::vector<NightSample>& samples, EquatorialPlace place,
+                                double latitudeNorthDeg);
+
 }  // namespace orvexal

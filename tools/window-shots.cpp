@@ -1,19 +1,31 @@
 // Opens every window of the program through its menu commands in the
 // working folder and saves a picture of each into the folder given as the
 // argument, for looking at the layout: xvfb-run build/tools/window-shots DIR
-// [NOW]. The Night window is shown for a few nights at its default size,
-// larger and at its least size, and one chart is saved as PDF and SVG too;
-// NOW ("2024-12-12T23:10:00", UTC) fixes the clock, for its "now" line.
+// [NOW [LIST [PAUSE]]]. The Night window is shown for a few nights at its
+// default size, larger and at its least size, and one chart is saved as PDF
+// and SVG too; NOW ("2024-12-12T23:10:00", UTC) fixes the clock, for its
+// "now" line. With a target list, the Targets window is shown with the list
+// planned for La Palma on the night of 2024 December 15, first the table
+// alone, then with the observable targets only and the first of them in
+// the table's order selected and charted; each state is held PAUSE seconds on the screen (default 0), for
+// a picture of the whole screen taken from outside.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDateTime>
 #include <QDir>
 #include <QMessageBox>
+#include <QItemSelectionModel>
 #include <QPushButton>
+#include <QTableView>
+#include <QThread>
 #include <QTimer>
+#include <cstdlib>
+#include <functional>
 
 #include "ui/main_window.h"
 #include "ui/night_window.h"
+#include "ui/targets_window.h"
 
 namespace {
 
@@ -46,6 +58,46 @@ const NightShot kNights[] = {
       {Field::TimeZone, "-1"}, {Field::Date, "2026.1223"}, {Field::Time, "22"}}},
     {"beyond-pole", {{Field::Latitude, "95.18"}}},
 };
+
+// The rows of the Targets window's table charted in its second picture.
+constexpr int kChartedRows = 8;
+
+// Lets the shown windows draw, and keeps them on the screen for the pause.
+void Hold(double pauseSeconds)
+{
+    QApplication::processEvents();
+    QThread::msleep(50);
+    QApplication::processEvents();
+    for (double held = 0; held < pauseSeconds; held += 0.1) {
+        QThread::msleep(100);
+        QApplication::processEvents();
+    }
+}
+
+void ShowTargets(orvexal::MainWindow& window, const QString& list, double pauseSeconds,
+                 const std::function<void(QWidget*, const QString&)>& save)
+{
+    for (const auto& [field, text] : kLaPalma) {
+        window.SetText(field, text);
+    }
+    window.SetText(Field::Date, "2024.1215");
+    window.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    window.findChild<QAction*>(QStringLiteral("AtTargets"))->trigger();
+    auto* targets = window.findChild<orvexal::TargetsWindow*>(QStringLiteral("frmTargets"));
+    targets->OpenList(list);
+    targets->setGeometry(0, 0, 1260, 980);
+    Hold(pauseSeconds);
+    save(targets, QStringLiteral("frmTargets-table"));
+    targets->findChild<QCheckBox*>(QStringLiteral("ObservableOnly"))->setChecked(true);
+    auto* table = targets->findChild<QTableView*>(QStringLiteral("TargetTable"));
+    const QModelIndex first = table->model()->index(0, 0);
+    const QModelIndex last = table->model()->index(kChartedRows - 1, 0);
+    table->selectionModel()->select(QItemSelection(first, last),
+                                    QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    Hold(pauseSeconds);
+    save(targets, QStringLiteral("frmTargets-chart"));
+    targets->hide();
+}
 
 orvexal::Clock ClockOf(int argc, char* argv[])
 {
@@ -110,6 +162,10 @@ int main(int argc, char* argv[])
     night->SaveImage(folder.filePath(QStringLiteral("night.pdf")), orvexal::ImageFormat::Pdf);
     night->SaveImage(folder.filePath(QStringLiteral("night.svg")), orvexal::ImageFormat::Svg);
     night->SaveImage(folder.filePath(QStringLiteral("night.png")), orvexal::ImageFormat::Png);
+    if (argc > 3) {
+        night->hide();
+        ShowTargets(window, QString::fromLocal8Bit(argv[3]), argc > 4 ? std::atof(argv[4]) : 0, save);
+    }
 
     QTimer::singleShot(200, [&save] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());

@@ -1,6 +1,7 @@
 #include "ui/image_file.h"
 
 #include <QCoreApplication>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QImage>
 #include <QPageSize>
@@ -113,6 +114,18 @@ QString WithExtension(const QString& path, ImageFormat format)
         return path;
     }
     return path + QLatin1Char('.') + QLatin1String(kFormats[static_cast<int>(format)].extension);
+}
+
+std::optional<ImageFile> AskImageFile(QWidget* parent, const QString& offeredName)
+{
+    QString filter;
+    const QString path = QFileDialog::getSaveFileName(parent, QCoreApplication::translate("ImageFile", "Save image"),
+                                                      offeredName, ImageFilters(), &filter);
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    const ImageFormat format = FormatOfName(path).value_or(FormatOfFilter(filter));
+    return ImageFile{WithExtension(path, format), format};
 }
 
 bool SaveDrawing(const QString& path, ImageFormat format, const QSize& size, double dotsPerInch,

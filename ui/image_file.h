@@ -10,6 +10,7 @@
 #include <optional>
 
 class QPainter;
+class QWidget;
 
 namespace orvexal {
 
@@ -26,6 +27,17 @@ std::optional<ImageFormat> FormatOfName(const QString& path);
 // The name with the format's extension added, unless it has one of the
 // three.
 QString WithExtension(const QString& path, ImageFormat format);
+
+// A file chosen in the save dialog and the format it is written in. The
+// name is offered without an extension, so that the filter chosen decides
+// the format; an extension typed (.png, .pdf, .svg) decides it instead. The
+// name gets the format's extension when it has none of them. None when the
+// dialog is cancelled.
+struct ImageFile {
+    QString path;
+    ImageFormat format = ImageFormat::Png;
+};
+std::optional<ImageFile> AskImageFile(QWidget* parent, const QString& offeredName);
 
 // Paints on a device of the size given.
 using Drawing = std::function<void(QPainter& painter, const QSizeF& size)>;

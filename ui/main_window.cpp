@@ -18,6 +18,7 @@
 #include "ui/location_picker.h"
 #include "ui/night_window.h"
 #include "ui/open_dialog.h"
+#include "ui/targets_window.h"
 #include "ui/screens.h"
 
 namespace orvexal {
@@ -219,6 +220,7 @@ void MainWindow::CreateMenus()
 
     select_ = AddCommand(menuBar(), "AtSelect", tr("&Select Loc'n"));
     chart_ = AddCommand(menuBar(), "AtChart", tr("C&hart"));  // Alt+C is "Calculate"
+    targets_ = AddCommand(menuBar(), "AtTargets", tr("&Targets"));
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("AtHelp"));
@@ -262,7 +264,14 @@ void MainWindow::ConnectSignals()
     }
     connect(about_, &QAction::triggered, aboutBox_, [this] { BringUp(aboutBox_); });
     connect(chart_, &QAction::triggered, night_, &NightWindow::Present);
-    connect(this, &MainWindow::PassCompleted, night_, [this] { night_->Follow(NightInputsOf(lastPass_, LabelsOf(*this))); });
+    connect(targets_, &QAction::triggered, this, &MainWindow::PresentTargets);
+    connect(this, &MainWindow::PassCompleted, this, [this] {
+        lastNight_ = NightInputsOf(lastPass_, LabelsOf(*this));
+        night_->Follow(*lastNight_);
+        if (targetsWindow_ != nullptr) {
+            targetsWindow_->Follow(*lastNight_);
+        }
+    });
 }
 
 // The start-up traps its own faults and shows nothing of its own; only a
@@ -348,6 +357,19 @@ void MainWindow::ShowReached(const WriteRecorder& pass, bool faulted)
             ShowStale(Box(row.field), !pass.Written(row.field));
         }
     }
+}
+
+// The Targets window is made when it is first asked for, so that the
+// program starts without it, and given the night of the last calculation.
+void MainWindow::PresentTargets()
+{
+    if (targetsWindow_ == nullptr) {
+        targetsWindow_ = new TargetsWindow(this);
+        if (lastNight_) {
+            targetsWindow_->Follow(*lastNight_);
+        }
+    }
+    targetsWindow_->Present();
 }
 
 void MainWindow::LoadLocationsFrom(const QString& path)

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "app/app_state.h"
+#include "night/inputs.h"
 #include "data/location_file.h"
 #include "pass/clock.h"
 #include "pass/fields.h"
@@ -27,6 +28,7 @@ class LocationNotice;
 class LocationPicker;
 class NightWindow;
 class OpenDialog;
+class TargetsWindow;
 
 class MainWindow : public QMainWindow, public FieldTexts {
     Q_OBJECT
@@ -67,12 +69,14 @@ private:
     void LoadLocationsFrom(const QString& path);
     void ShowLoadOutcome(LocationLoadResult result, QWidget* messageParent);
     void SelectLocation();
+    void PresentTargets();
 
     QLineEdit* Box(Field field) const;
 
     AppState& state_;
     Clock clock_;
     ObservedPass lastPass_;  // what the last completed calculation read and worked out
+    std::optional<NightInputs> lastNight_;  // and the night it gives
     WindowPlacement placement_{100, 100};
     // The size with title bar and frame that the settings of the last run
     // give the window, and the frame it was last fitted with: the frame is
@@ -88,6 +92,7 @@ private:
     QAction* exit_ = nullptr;
     QAction* select_ = nullptr;
     QAction* chart_ = nullptr;
+    QAction* targets_ = nullptr;
     std::array<QAction*, 3> help_{};
     QAction* about_ = nullptr;
 
@@ -97,6 +102,7 @@ private:
     std::array<HelpPage*, 3> helpPages_{};
     AboutBox* aboutBox_ = nullptr;
     NightWindow* night_ = nullptr;
+    TargetsWindow* targetsWindow_ = nullptr;
 };
 
 }  // namespace orvexal

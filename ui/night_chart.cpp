@@ -52,6 +52,15 @@ const SkyLook kSkyLooks[] = {
 };
 
 const QColor kTargetColour(255, 176, 32);
+
+// The colours of targets charted together, bright on the night's blue and
+// apart from the Moon's white and the lines across the chart.
+const QColor kTargetColours[] = {
+    kTargetColour,         QColor(0, 220, 255),   QColor(255, 105, 180), QColor(180, 255, 100),
+    QColor(255, 255, 80),  QColor(170, 140, 255), QColor(255, 130, 60),  QColor(80, 255, 200),
+    QColor(255, 190, 190), QColor(120, 170, 255), QColor(210, 170, 110), QColor(200, 255, 200),
+};
+static_assert(std::size(kTargetColours) == kMostChartedTargets);
 const QColor kMoonColour(242, 242, 242);
 const QColor kMoonEdge(64, 64, 64);
 const QColor kTwilightColour(124, 252, 0);
@@ -80,19 +89,29 @@ QString Tr(const char* text)
     return NightChart::tr(text);
 }
 
-// The curve of an altitude through the samples above the horizon only: a
-// stroke begins where it rises and ends where it sets, between samples by
+std::vector<double> AltitudesOf(const std::vector<NightSample>& samples, double NightSample::*altitude)
+{
+    std::vector<double> altitudes;
+    altitudes.reserve(samples.size());
+    for (const NightSample& sample : samples) {
+        altitudes.push_back(sample.*altitude);
+    }
+    return altitudes;
+}
+
+// The curve of altitudes at the samples above the horizon only: a stroke
+// begins where it rises and ends where it sets, between samples by
 // straight interpolation.
-QPainterPath CurveAbove(const std::vector<NightSample>& samples, double NightSample::*altitude)
+QPainterPath CurveAbove(const std::vector<NightSample>& samples, const std::vector<double>& altitudes)
 {
     QPainterPath path;
     for (std::size_t i = 0; i < samples.size(); ++i) {
         const double x = samples[i].localHours;
-        const double y = samples[i].*altitude;
+        const double y = altitudes[i];
         if (i == 0 && y >= 0) {
             path.moveTo(x, y);
-        } else if (i > 0 && (samples[i - 1].*altitude < 0) != (y < 0)) {
-            const double before = samples[i - 1].*altitude;
+        } else if (i > 0 && (altitudes[i - 1] < 0) != (y < 0)) {
+            const double before = altitudes[i - 1];
             const double crossing = samples[i - 1].localHours + (x - samples[i - 1].localHours) * before / (before - y);
             y >= 0 ? path.moveTo(crossing, 0) : path.lineTo(crossing, 0);
         }
@@ -198,6 +217,37 @@ QSize NightChart::sizeHint() const
 
 void NightChart::SetNight(const NightInputs& inputs, const NightTrack& track)
 {
+    Night night = SkyOf(inputs, track);
+    const QPainterPath target = CurveAbove(track.samples, AltitudesOf(track.samples, &NightSample::altitude));
+    night.targets.push_back({target, kTargetColour, tr("target"), {}});
+    night.title = NightTitle(inputs);
+    night.almanac = AlmanacLines(inputs, track.almanac);
+    Show(std::move(night));
+}
+
+// Each target named above its highest point, where that is above the horizon.
+void NightChart::SetTargets(const NightInputs& inputs, const NightTrack& track,
+                            const std::vector<ChartedTarget>& targets)
+{
+    Night night = SkyOf(inputs, track);
+    for (std::size_t i = 0; i < targets.size() && i < std::size(kTargetColours); ++i) {
+        const std::vector<double>& altitudes = targets[i].altitudes;
+        Curve curve{CurveAbove(track.samples, altitudes), kTargetColours[i], targets[i].name, {}};
+        const auto highest = std::ranges::max_element(altitudes);
+        if (highest != altitudes.end() && *highest >= 0) {
+            curve.namedAt = QPointF(track.samples[std::size_t(highest - altitudes.begin())].localHours, *highest);
+        }
+        night.targets.push_back(std::move(curve));
+    }
+    night.title = TargetsTitle(inputs, int(targets.size()));
+    night.almanac = SkyAlmanacLines(inputs, track.almanac);
+    Show(std::move(night));
+}
+
+// The sky, the Moon, the lines across the chart and the time scales of a
+// track.
+NightChart::Night NightChart::SkyOf(const NightInputs& inputs, const NightTrack& track)
+{
     Night night;
     night.from = track.samples.front().localHours;
     night.to = track.samples.back().localHours;
@@ -205,8 +255,7 @@ void NightChart::SetNight(const NightInputs& inputs, const NightTrack& track)
         const QRectF band(period.from, 0, period.to - period.from, kTopAltitude);
         night.sky.emplace_back(band, LookOf(period.sky).colour);
     }
-    night.target = CurveAbove(track.samples, &NightSample::altitude);
-    night.moon = CurveAbove(track.samples, &NightSample::moonAltitude);
+    night.moon = CurveAbove(track.samples, AltitudesOf(track.samples, &NightSample::moonAltitude));
     const MoonAlmanac& moon = track.almanac.moon;
     for (const auto& [event, rising] : {std::pair{moon.rise, true}, std::pair{moon.set, false}}) {
         if (event) {
@@ -217,8 +266,11 @@ void NightChart::SetNight(const NightInputs& inputs, const NightTrack& track)
     night.local = WholeHours(track.samples, &NightSample::localHours);
     night.universal = WholeHours(track.samples, &NightSample::universalHours);
     night.sidereal = WholeHours(track.samples, &NightSample::siderealHours);
-    night.title = NightTitle(inputs);
-    night.almanac = AlmanacLines(inputs, track.almanac);
+    return night;
+}
+
+void NightChart::Show(Night night)
+{
     night_ = std::move(night);
     now_.reset();
     message_.clear();
@@ -310,13 +362,16 @@ std::vector<NightChart::Marker> NightChart::Markers() const
 
 std::vector<NightChart::LegendItem> NightChart::Legend() const
 {
-    std::vector<LegendItem> items{
-        {Swatch::Line, kTargetColour, kTargetWidth, Qt::SolidLine, tr("target")},
+    std::vector<LegendItem> items;
+    for (const Curve& curve : night_->targets) {
+        items.push_back({Swatch::Line, curve.colour, kTargetWidth, Qt::SolidLine, curve.name});
+    }
+    items.insert(items.end(), {
         {Swatch::MoonLine, kMoonColour, kMoonWidth, Qt::DashLine, tr("Moon")},
         {Swatch::MoonEvents, kMoonColour, 1, Qt::SolidLine, tr("moonrise, moonset")},
         {Swatch::Line, kTwilightColour, kMarkerWidth, Qt::DashLine, night_->twilightText},
         {Swatch::Line, kCalculationColour, kMarkerWidth, Qt::SolidLine, night_->calculationText},
-    };
+    });
     if (now_) {
         items.push_back({Swatch::Line, kNowColour, kMarkerWidth, Qt::SolidLine, NowText()});
     }
@@ -376,6 +431,12 @@ void NightChart::UpdateMinimumSize()
     setMinimumSize(int(std::ceil(width)), int(std::ceil(std::max(forPlot, forPanel))));
 }
 
+bool NightChart::SaveImage(const QString& path, ImageFormat format, const QString& title) const
+{
+    return SaveDrawing(path, format, size(), logicalDpiY(), devicePixelRatioF(), title,
+                       [this](QPainter& painter, const QSizeF& size) { Paint(painter, size); });
+}
+
 void NightChart::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -410,6 +471,7 @@ void NightChart::Paint(QPainter& painter, const QSizeF& size) const
     PaintAltitudeScales(painter, frame, toPlot);
     PaintTimeRows(painter, frame, toPlot);
     PaintMoonEvents(painter, toPlot);
+    PaintCurveNames(painter, frame, toPlot);
     PaintMarkers(painter, frame, toPlot);
     PaintLegend(painter, frame);
     painter.setPen(palette().windowText().color());
@@ -449,7 +511,9 @@ void NightChart::PaintPlot(QPainter& painter, const Frame& frame, const QTransfo
     const QPainterPath moon = toPlot.map(night_->moon);
     painter.strokePath(moon, Pen(kMoonEdge, kMoonEdgeWidth));
     painter.strokePath(moon, Pen(kMoonColour, kMoonWidth, Qt::DashLine));
-    painter.strokePath(toPlot.map(night_->target), Pen(kTargetColour, kTargetWidth));
+    for (const Curve& curve : night_->targets) {
+        painter.strokePath(toPlot.map(curve.path), Pen(curve.colour, kTargetWidth));
+    }
     painter.setPen(Pen(palette().windowText().color(), 1));
     painter.drawRect(plot);
 }
@@ -526,6 +590,33 @@ void NightChart::PaintMoonEvents(QPainter& painter, const QTransform& toPlot) co
         if (hours >= night_->from && hours <= night_->to) {
             PaintMoonSymbol(painter, toPlot.map(QPointF(hours, 0)), size, rising);
         }
+    }
+}
+
+// Each named curve's name in its colour in a dark box above its highest
+// point, kept within the plot and lowered past the names placed before it.
+void NightChart::PaintCurveNames(QPainter& painter, const Frame& frame, const QTransform& toPlot) const
+{
+    const QRectF& plot = frame.plot;
+    const QFontMetricsF metrics(font(), painter.device());
+    std::vector<QRectF> placed;
+    for (const Curve& curve : night_->targets) {
+        if (!curve.namedAt) {
+            continue;
+        }
+        const QPointF at = toPlot.map(*curve.namedAt);
+        QRectF box(0, 0, metrics.horizontalAdvance(curve.name) + 8, frame.line + 4);
+        box.moveCenter(QPointF(at.x(), at.y() - box.height() / 2 - 4));
+        const double rightmost = std::max(plot.left() + 1, plot.right() - box.width() - 1);
+        box.moveLeft(std::clamp(box.left(), plot.left() + 1, rightmost));
+        box.moveTop(std::max(box.top(), plot.top() + 1));
+        while (std::ranges::any_of(placed, [&box](const QRectF& other) { return other.intersects(box); })) {
+            box.translate(0, box.height() + 2);
+        }
+        placed.push_back(box);
+        painter.fillRect(box, kLabelBox);
+        painter.setPen(curve.colour);
+        painter.drawText(box, Qt::AlignCenter, curve.name);
     }
 }
 

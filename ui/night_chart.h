@@ -5,7 +5,10 @@
 // and dawn at the twilight typed, the instant of the calculation and, while
 // the night holds it, the present moment; moonrise and moonset on the
 // Moon's curve; a legend under it and the night's almanac beside it (all
-// times clock times).
+// times clock times). Instead of the calculation's target it can show the
+// curves of up to kMostChartedTargets other targets, each in a colour of
+// its own and named beside its highest point and in the legend, with the
+// almanac of the Sun, the Moon and the night.
 //
 // It draws a night track (night/track.h) and computes nothing of it: the
 // curves, bands and hours are laid out in hours and degrees when the night
@@ -20,9 +23,20 @@
 #include <vector>
 
 #include "night/track.h"
+#include "ui/image_file.h"
 #include "ui/night_texts.h"
 
 namespace orvexal {
+
+// The most target curves one chart tells apart by colour.
+inline constexpr int kMostChartedTargets = 12;
+
+// A target charted beside others: its name and its apparent altitudes,
+// degrees, at the samples of the track it is charted with.
+struct ChartedTarget {
+    QString name;
+    std::vector<double> altitudes;
+};
 
 class NightChart : public QWidget {
     Q_OBJECT
@@ -31,6 +45,10 @@ public:
     explicit NightChart(QWidget* parent = nullptr);
 
     void SetNight(const NightInputs& inputs, const NightTrack& track);
+
+    // The night of the track with the targets' curves in place of its
+    // target's (at most kMostChartedTargets of them; none: the sky alone).
+    void SetTargets(const NightInputs& inputs, const NightTrack& track, const std::vector<ChartedTarget>& targets);
 
     // A message shown instead of a chart.
     void SetMessage(const QString& message);
@@ -45,6 +63,10 @@ public:
 
     // Paints the chart filling a size of the painter's device.
     void Paint(QPainter& painter, const QSizeF& size) const;
+
+    // Writes the chart as it is shown into a file of the format, the title
+    // in its properties; false when the file cannot be written.
+    bool SaveImage(const QString& path, ImageFormat format, const QString& title) const;
 
     QSize sizeHint() const override;
 
@@ -73,12 +95,21 @@ private:
     // Where a time scale shows whole hours: the night's hours, the hour of its day.
     using Ticks = std::vector<std::pair<double, int>>;
 
+    // A target's curve, above the horizon only, and the place of its name
+    // (its highest point), when it is named on the plot.
+    struct Curve {
+        QPainterPath path;
+        QColor colour;
+        QString name;
+        std::optional<QPointF> namedAt;
+    };
+
     // What the chart shows of a night, in hours and degrees.
     struct Night {
         double from = 0;  // the night's hours at the left and right edges
         double to = 0;
         std::vector<std::pair<QRectF, QColor>> sky;
-        QPainterPath target;  // above the horizon only
+        std::vector<Curve> targets;
         QPainterPath moon;
         std::vector<std::pair<double, bool>> moonEvents;  // hours, rising
         std::vector<Marker> markers;
@@ -103,7 +134,9 @@ private:
     // The places of the legend's items from its top left.
     static std::vector<QRectF> PlaceLegend(const std::vector<LegendItem>& items, const QFontMetricsF& metrics,
                                            double width);
+    static Night SkyOf(const NightInputs& inputs, const NightTrack& track);
     static void AddMarkers(Night& night, const NightInputs& inputs, const NightTrack& track);
+    void Show(Night night);
     QString NowText() const;
     Frame FrameOf(const QFontMetricsF& metrics, const QSizeF& size, double panelWidth) const;
     std::vector<LegendItem> Legend() const;
@@ -116,6 +149,7 @@ private:
     void PaintAltitudeScales(QPainter& painter, const Frame& frame, const QTransform& toPlot) const;
     void PaintTimeRows(QPainter& painter, const Frame& frame, const QTransform& toPlot) const;
     void PaintMoonEvents(QPainter& painter, const QTransform& toPlot) const;
+    void PaintCurveNames(QPainter& painter, const Frame& frame, const QTransform& toPlot) const;
     void PaintMarkers(QPainter& painter, const Frame& frame, const QTransform& toPlot) const;
     void PaintLegend(QPainter& painter, const Frame& frame) const;
 

@@ -196,13 +196,6 @@ void AddNight(std::vector<AlmanacLine>& lines, const NightInputs& inputs, const 
     lines.push_back(Entry(Tr("LST at midnight"), ClockText(almanac.siderealAtMidnight)));
 }
 
-QString DateText(const CivilDate& date)
-{
-    return QStringLiteral("%1-%2-%3")
-        .arg(date.year, 4, 10, QLatin1Char('0'))
-        .arg(TwoDigits(date.month), TwoDigits(date.day));
-}
-
 }  // namespace
 
 QString ClockText(double nightHours)
@@ -231,6 +224,23 @@ QString LimitText(double degrees)
     return Signed(QString::number(degrees, 'g', 6)) + QChar(0x00b0);
 }
 
+QString NightDateText(const CivilDate& date)
+{
+    return QStringLiteral("%1-%2-%3")
+        .arg(date.year, 4, 10, QLatin1Char('0'))
+        .arg(TwoDigits(date.month), TwoDigits(date.day));
+}
+
+QString RightAscensionText(double hours)
+{
+    return Sexagesimal(hours, QStringLiteral("hms"), false);
+}
+
+QString DeclinationText(double degrees)
+{
+    return Sexagesimal(degrees, QStringLiteral("\u00b0\u2032\u2033"), true);
+}
+
 std::vector<AlmanacLine> AlmanacLines(const NightInputs& inputs, const Almanac& almanac)
 {
     std::vector<AlmanacLine> lines;
@@ -241,15 +251,33 @@ std::vector<AlmanacLine> AlmanacLines(const NightInputs& inputs, const Almanac& 
     return lines;
 }
 
+std::vector<AlmanacLine> SkyAlmanacLines(const NightInputs& inputs, const Almanac& almanac)
+{
+    std::vector<AlmanacLine> lines;
+    AddSun(lines, almanac.sun);
+    AddMoon(lines, almanac.moon);
+    AddNight(lines, inputs, almanac);
+    return lines;
+}
+
 QString NightTitle(const NightInputs& inputs)
 {
     const double raHours = inputs.target.rightAscension * kDegreesPerRadian / kDegreesPerHour;
     const double decDegrees = inputs.target.declination * kDegreesPerRadian;
     return Tr("%1 \u2014 night of %2 \u2014 RA %3, Dec %4 (%5)")
-        .arg(QString::fromStdString(inputs.labels.site).trimmed(), DateText(inputs.evening),
-             Sexagesimal(raHours, QStringLiteral("hms"), false),
-             Sexagesimal(decDegrees, QStringLiteral("\u00b0\u2032\u2033"), true),
+        .arg(QString::fromStdString(inputs.labels.site).trimmed(), NightDateText(inputs.evening),
+             RightAscensionText(raHours), DeclinationText(decDegrees),
              QString::number(inputs.targetEpoch, 'g', 8));
+}
+
+QString TargetsTitle(const NightInputs& inputs, int targets)
+{
+    const QString night = Tr("%1 \u2014 night of %2")
+                              .arg(QString::fromStdString(inputs.labels.site).trimmed(), NightDateText(inputs.evening));
+    if (targets == 0) {
+        return night;
+    }
+    return night + QStringLiteral(" \u2014 ") + (targets == 1 ? Tr("1 target") : Tr("%1 targets").arg(targets));
 }
 
 QString ImageBaseName(const NightInputs& inputs)
@@ -257,13 +285,13 @@ QString ImageBaseName(const NightInputs& inputs)
     static const QRegularExpression kRefused(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]"));
     QString site = QString::fromStdString(inputs.labels.site).trimmed();
     site.replace(kRefused, QStringLiteral("_"));
-    return (site.isEmpty() ? Tr("night") : site) + QLatin1Char(' ') + DateText(inputs.evening);
+    return (site.isEmpty() ? Tr("night") : site) + QLatin1Char(' ') + NightDateText(inputs.evening);
 }
 
 QString LatitudeMessage(double latitudeNorthDeg)
 {
     return Tr("The latitude %1 is beyond %2: there is no night to chart.")
-        .arg(Sexagesimal(latitudeNorthDeg, QStringLiteral("\u00b0\u2032\u2033"), true),
+        .arg(DeclinationText(latitudeNorthDeg),
              LimitText(kPoleLatitude));
 }
 

@@ -29,6 +29,14 @@ QString DegreesText(double degrees);
 // "−12°", "30°", "−10.5°".
 QString LimitText(double degrees);
 
+// A night's evening as "2024-12-15".
+QString NightDateText(const CivilDate& date);
+
+// A right ascension in hours as "5h 35m 17s", a declination in degrees as
+// "−5° 23′ 28″", each to the nearest second.
+QString RightAscensionText(double hours);
+QString DeclinationText(double degrees);
+
 // One line of the almanac: a heading, a label with its value, or a phrase
 // (its label alone).
 struct AlmanacLine {
@@ -47,9 +55,17 @@ struct AlmanacLine {
 // hours and the local sidereal time at midnight.
 std::vector<AlmanacLine> AlmanacLines(const NightInputs& inputs, const Almanac& almanac);
 
+// The same without the target: the Sun, the Moon and the night, for a
+// chart of other targets.
+std::vector<AlmanacLine> SkyAlmanacLines(const NightInputs& inputs, const Almanac& almanac);
+
 // "Kestrine Astr. Observatory — night of 2026-12-04 — RA 11h 11m 11s,
 // Dec +22° 13′ 20″ (2000.000)".
 QString NightTitle(const NightInputs& inputs);
+
+// "La Palma — night of 2024-12-15 — 5 targets", for a chart of a list's
+// targets (without the count when none is charted).
+QString TargetsTitle(const NightInputs& inputs, int targets);
 
 // The name an image of the night is offered under, without an extension:
 // the site and the evening's date, "Kestrine Astr. Observatory 2026-12-04",

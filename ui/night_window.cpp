@@ -1,6 +1,5 @@
 #include "ui/night_window.h"
 
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTimer>
@@ -109,24 +108,13 @@ void NightWindow::hideEvent(QHideEvent* event)
 
 bool NightWindow::SaveImage(const QString& path, ImageFormat format) const
 {
-    const QString title = track_ ? NightTitle(*inputs_) : windowTitle();
-    return SaveDrawing(path, format, chart_->size(), chart_->logicalDpiY(), chart_->devicePixelRatioF(), title,
-                       [this](QPainter& painter, const QSizeF& size) { chart_->Paint(painter, size); });
+    return chart_->SaveImage(path, format, track_ ? NightTitle(*inputs_) : windowTitle());
 }
 
-// The name is offered without an extension, so that the filter chosen
-// decides the format; an extension typed (.png, .pdf, .svg) decides it
-// instead. The name gets the format's extension when it has none of them.
 void NightWindow::AskAndSaveImage()
 {
-    QString filter;
-    const QString path =
-        QFileDialog::getSaveFileName(this, tr("Save image"), ImageBaseName(*inputs_), ImageFilters(), &filter);
-    if (path.isEmpty()) {
-        return;
-    }
-    const ImageFormat format = FormatOfName(path).value_or(FormatOfFilter(filter));
-    if (!SaveImage(WithExtension(path, format), format)) {
+    const std::optional<ImageFile> file = AskImageFile(this, ImageBaseName(*inputs_));
+    if (file && !SaveImage(file->path, file->format)) {
         ShowMessage(this, tr("The image could not be saved."), QMessageBox::Warning);
     }
 }

@@ -126,8 +126,30 @@ TEST(NightTrack, CircumpolarAndNeverRisingTargets)
 }
 
 // Air mass 2: sec z less Hardie's 0.3 % at 29.9084 deg, raised 1.74' by
-// refraction.
-TEST(NightTrack, AltitudeOfAirMass) { EXPECT_NEAR(AltitudeOfAirMass(2), 29.93748, 1e-4); }
+// refraction; and back, at the zenith 1 and near the horizon Young's 38.
+TEST(NightTrack, AltitudeOfAirMass)
+{
+    EXPECT_NEAR(AltitudeOfAirMass(2), 29.93748, 1e-4);
+    EXPECT_NEAR(AirMassOfAltitude(29.93748), 2, 1e-5);
+    EXPECT_NEAR(AirMassOfAltitude(90), 1, 1e-9);
+    EXPECT_NEAR(AirMassOfAltitude(0), 38, 0.5);
+}
+
+// Another target's curve through the track's samples: the track's own
+// target gives its own altitudes; one on the pole stands at the latitude
+// (53.758028) raised by refraction (about 0.75' at 53.8 deg) all night.
+TEST(NightTrack, AltitudesOfAnotherTarget)
+{
+    const NightInputs inputs = InputsAfterPass({});
+    const NightTrack night = ComputeNightTrack(inputs);
+    const std::vector<double> own = AltitudesAt(night.samples, inputs.target, inputs.site.latitudeNorthDeg);
+    const std::vector<double> pole = AltitudesAt(night.samples, {0, M_PI / 2}, inputs.site.latitudeNorthDeg);
+    ASSERT_EQ(own.size(), night.samples.size());
+    for (std::size_t i = 0; i < own.size(); ++i) {
+        ASSERT_EQ(own[i], night.samples[i].altitude) << i;
+        ASSERT_NEAR(pole[i], 53.758028 + 0.0125, 2e-3) << i;
+    }
+}
 
 // Midnight sun at 69.65 N; at 88 N the Sun stays below -18 all day.
 TEST(NightTrack, WithoutDuskAndDawnChartedNoonToNoon)

@@ -15,6 +15,7 @@
 #include "ui/night_chart.h"
 #include "ui/night_texts.h"
 #include "ui/night_window.h"
+#include "ui/targets_window.h"
 
 namespace orvexal::test {
 namespace {
@@ -670,6 +671,157 @@ private slots:
         const QSvgRenderer svg(QStringLiteral("night.svg"));
         QVERIFY(svg.isValid());
         QCOMPARE(svg.viewBox(), QRect(QPoint(0, 0), chart->size()));
+    }
+
+    // The Targets window. La Palma, the night of 2024 December 15 to 16,
+    // nautical twilight: the Orion Nebula's row as astropy 5.2 has it (the
+    // night tests pin these): rises 19.29193 h, culminates 25.12255 h, sets
+    // 30.95316 h, above 30 deg from 21.70583 to 28.53926 h, with the Moon
+    // 34.5 deg away from 21.50880 h; its place of the date (FK5, equinox
+    // J2024.957) 5h 36m 30.6s, -5 22' 35.5"; at its best, the culmination,
+    // 90 - 28.76 - 5.376 deg with 0.01 deg of refraction. Andromeda, the
+    // Pleiades, the nebula and Sirius culminate in that order (20:16, 23:18,
+    // 01:07, 02:17 by their hour angles); 47 Tucanae never rises there and
+    // Polaris stays at 28.8 deg.
+    void targetsWindow()
+    {
+        Write("tonight.txt", "# J2000\n\"Orion Nebula\", 05:35:17, -05:23:28\nAndromeda, 00:42:44, +41:16:09\n"
+                             "Pleiades, 03:47:24, +24:07:00\nSirius, 06:45:09, -16:42:58\n"
+                             "\"47 Tucanae\", 00:24:06, -72:04:53\nPolaris, 02:31:49, +89:15:51\n"
+                             "\"Double Cluster, h and chi\", 02:19:00, +57:08:00\nCapella 05 16 41 +45 59 53\n"
+                             "Betelgeuse 05 55 10 +07 24 25\nRigel 05 14 32 -08 12 06\nAldebaran 04 35 55 +16 30 33\n"
+                             "Procyon 07 39 18 +05 13 30\nBroken, 25:00:00, +10:00:00\nCastor 07 34 36 +31 53 18\n"
+                             "Pollux 07 45 19 +28 01 34\nHalf, 12:00:00\n");
+        Trigger("AtTargets");
+        auto* targets = Find<TargetsWindow>("frmTargets", "frmTargets");
+        auto* table = Find<QTableView>("TargetTable", "frmTargets");
+        QAbstractItemModel* shown = table->model();
+        QVERIFY(targets->isVisible() && targets->OpenList("tonight.txt"));
+        QVERIFY(Find("BadLines", "frmTargets")->isVisible());
+        QCOMPARE(shown->rowCount(), 0);
+        QVERIFY(Text("Status", "frmTargets").contains("Calculate"));
+        const QString badLines = Find<QPlainTextEdit>("BadLines", "frmTargets")->toPlainText();
+        QVERIFY2(badLines.contains("line 14:") && badLines.contains("line 17:") && !badLines.contains("line 16:"),
+                 qPrintable(badLines));
+
+        for (const QString entry : {"Text2=17.5248", "Text3=28.4536", "Text4=0", "Text5=2024.1215", "Text6=21",
+                                    "Text27=-12"}) {
+            Find<QLineEdit>(entry.section('=', 0, 0).toLatin1())->setText(entry.section('=', 1));
+        }
+        Click("Command1");
+        QCOMPARE(shown->rowCount(), 14);
+        const auto column = [&](const QString& title) {
+            for (int c = 0; c < shown->columnCount(); ++c) {
+                if (shown->headerData(c, Qt::Horizontal).toString() == title) {
+                    return c;
+                }
+            }
+            return -1;
+        };
+        const auto cell = [&](const QString& name, const QString& title) {
+            const QModelIndexList found = shown->match(shown->index(0, 0), Qt::DisplayRole, name, 1, Qt::MatchExactly);
+            return found.isEmpty() ? QString() : shown->index(found[0].row(), column(title)).data().toString();
+        };
+        // A clock time to the minute within 5 s of astropy's, and the texts.
+        const std::pair<const char*, double> m42Times[] = {
+            {"Rises", 19.29193},       {"Transit", 25.12255},  {"Sets", 30.95316},
+            {"Window from", 21.70583}, {"Window to", 28.53926}, {"Best time", 25.12255}};
+        for (const auto& [title, hours] : m42Times) {
+            const QTime shownTime = QTime::fromString(cell("Orion Nebula", title), "hh:mm");
+            const double minutes = std::fmod(hours, 24) * 60;
+            QVERIFY2(std::abs(shownTime.msecsSinceStartOfDay() / 60000.0 - minutes) <= 0.5 + 5.0 / 60, title);
+        }
+        for (const QString entry : {"Hours=6.83", "Altitude=55.9\u00b0", "RA (date)=5h 36m 31s"}) {
+            QCOMPARE(cell("Orion Nebula", entry.section('=', 0, 0)), entry.section('=', 1));
+        }
+        QVERIFY(cell("Orion Nebula", "Dec (date)").startsWith(QStringLiteral("\u22125\u00b0 22\u2032 3")));
+        QCOMPARE(cell("47 Tucanae", "Rises"), QStringLiteral("never rises"));
+
+        // Sorted by the culmination, by its time in the night (not as text),
+        // both ways by clicking its header.
+        const auto order = [&] {
+            QStringList names;
+            for (int row = 0; row < shown->rowCount(); ++row) {
+                const QString name = shown->index(row, 0).data().toString();
+                if (QStringList{"Andromeda", "Pleiades", "Orion Nebula", "Sirius"}.contains(name)) {
+                    names << name;
+                }
+            }
+            return names;
+        };
+        QHeaderView* header = table->horizontalHeader();
+        const QPoint transit(header->sectionViewportPosition(column("Transit")) + 5, header->height() / 2);
+        for (const bool descending : {false, true}) {
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, transit);
+            if (header->sortIndicatorOrder() == Qt::DescendingOrder && !descending) {
+                QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, transit);
+            }
+            QStringList culminating{"Andromeda", "Pleiades", "Orion Nebula", "Sirius"};
+            if (descending) {
+                std::reverse(culminating.begin(), culminating.end());
+            }
+            QCOMPARE(order(), culminating);
+        }
+
+        // Greyed and left out when they cannot be observed; a limit lowered
+        // brings Polaris in and opens the nebula's window earlier, the Moon's
+        // distance then closes it until the Moon is 34.5 deg away.
+        const QModelIndexList tucanae = shown->match(shown->index(0, 0), Qt::DisplayRole, "47 Tucanae");
+        QVERIFY(tucanae.size() == 1 && tucanae[0].data(Qt::ForegroundRole).isValid());
+        QVERIFY(!shown->match(shown->index(0, 0), Qt::DisplayRole, "Sirius")[0].data(Qt::ForegroundRole).isValid());
+        QTest::mouseClick(Find<QCheckBox>("ObservableOnly", "frmTargets"), Qt::LeftButton);
+        QCOMPARE(shown->rowCount(), 12);
+        QVERIFY(cell("47 Tucanae", "Name").isEmpty() && cell("Polaris", "Name").isEmpty());
+        Find<QDoubleSpinBox>("AltitudeLimit", "frmTargets")->setValue(10);
+        QCOMPARE(shown->rowCount(), 13);
+        QVERIFY(cell("Orion Nebula", "Window from") < QStringLiteral("21:00"));
+        QVERIFY(std::abs(Find<QDoubleSpinBox>("AirMassLimit", "frmTargets")->value() - 5.647) < 0.005);
+        Find<QDoubleSpinBox>("MoonLimit", "frmTargets")->setValue(34.5);
+        const QTime from = QTime::fromString(cell("Orion Nebula", "Window from"), "hh:mm");
+        QVERIFY2(std::abs(from.msecsSinceStartOfDay() / 60000.0 - (21 * 60 + 30.5)) <= 2, qPrintable(from.toString()));
+
+        // The table as shown, read back from its CSV.
+        QVERIFY(targets->ExportCsv("table.csv") && !targets->ExportCsv("missing/table.csv"));
+        const QStringList lines = QString::fromUtf8(Read("table.csv")).split("\r\n");
+        QCOMPARE(lines.size(), 1 + shown->rowCount() + 1);  // and after the last line end, nothing
+        QVERIFY(lines.last().isEmpty());
+        for (int row = -1; row < shown->rowCount(); ++row) {
+            QStringList cells;
+            for (int c = 0; c < shown->columnCount(); ++c) {
+                cells << (row < 0 ? shown->headerData(c, Qt::Horizontal) : shown->index(row, c).data()).toString();
+            }
+            const QString expected = cells[0].contains(',') ? '"' + cells[0] + '"' + ',' + cells.mid(1).join(',')
+                                                            : cells.join(',');
+            QCOMPARE(lines[row + 1], expected);
+        }
+
+        // At most twelve curves, the rest said; the image of them saved.
+        QTest::mouseClick(Find<QCheckBox>("ObservableOnly", "frmTargets"), Qt::LeftButton);
+        QCOMPARE(shown->rowCount(), 14);
+        table->selectAll();
+        const QStringList charted = Find<NightChart>("NightChart", "frmTargets")->Texts();
+        for (int row = 0; row < shown->rowCount(); ++row) {
+            QCOMPARE(charted.contains(shown->index(row, 0).data().toString()), row < 12);
+        }
+        QVERIFY(Text("ChartNote", "frmTargets").contains(QStringLiteral("2 more")));
+        QVERIFY(targets->SaveImage("targets.svg", ImageFormat::Svg));
+        QVERIFY(QSvgRenderer(QStringLiteral("targets.svg")).isValid());
+
+        // A file that cannot be read changes nothing; the list and the
+        // limits are there again at the next start, planned for the night
+        // of a calculation made before the window was first opened.
+        {
+            MessageBoxes boxes;
+            QVERIFY(!targets->OpenList("nowhere.txt"));
+            QCOMPARE(boxes.shown.size(), 1);
+        }
+        QCOMPARE(shown->rowCount(), 14);
+        Restart();
+        Click("Command1");
+        Trigger("AtTargets");
+        QCOMPARE(Find<QDoubleSpinBox>("MoonLimit", "frmTargets")->value(), 34.5);
+        QCOMPARE(Find<QDoubleSpinBox>("AltitudeLimit", "frmTargets")->value(), 10);
+        QCOMPARE(Find<QTableView>("TargetTable", "frmTargets")->model()->rowCount(), 14);
     }
 };
 
