@@ -11,7 +11,6 @@
 #include "cli/text_cells.h"
 #include "data/target_list.h"
 #include "data/whole_file.h"
-#include "numbers/units.h"
 
 namespace orvexal {
 namespace {
@@ -47,8 +46,7 @@ std::vector<CatalogPlace> PlacesOf(const std::vector<TargetRecord>& records)
     std::vector<CatalogPlace> places;
     places.reserve(records.size());
     for (const TargetRecord& record : records) {
-        places.push_back({{record.raHours * kDegreesPerHour * kRadiansPerDegree, record.decDeg * kRadiansPerDegree},
-                          record.epochYears});
+        places.push_back(CatalogPlaceOf(record.raHours, record.decDeg, record.epochYears));
     }
     return places;
 }

@@ -28,6 +28,11 @@ TargetPlan PlanOf(const ObservingNight& night, const CatalogPlace& target, doubl
 
 }  // namespace
 
+CatalogPlace CatalogPlaceOf(double raHours, double decDeg, double epochYears)
+{
+    return {{raHours * kDegreesPerHour * kRadiansPerDegree, decDeg * kRadiansPerDegree}, epochYears};
+}
+
 PlanNight PlanNightOf(const NightInputs& inputs)
 {
     return {inputs.site, inputs.localMidnight, inputs.twilight};

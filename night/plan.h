@@ -31,6 +31,9 @@ struct CatalogPlace {
     double epoch = 2000.0;
 };
 
+// A place given in hours and degrees, at an epoch in years.
+CatalogPlace CatalogPlaceOf(double raHours, double decDeg, double epochYears);
+
 struct TargetPlan {
     EquatorialPlace placeOfDate;    // radians
     TargetAlmanac night;            // rise, culmination, set, windows, best time, the Moon nearest

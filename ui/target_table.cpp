@@ -86,8 +86,7 @@ std::vector<CatalogPlace> CatalogPlacesOf(const std::vector<TargetRecord>& recor
     std::vector<CatalogPlace> places;
     places.reserve(records.size());
     for (const TargetRecord& record : records) {
-        places.push_back({{record.raHours * kDegreesPerHour * kRadiansPerDegree, record.decDeg * kRadiansPerDegree},
-                          record.epochYears});
+        places.push_back(CatalogPlaceOf(record.raHours, record.decDeg, record.epochYears));
     }
     return places;
 }
