@@ -15,6 +15,9 @@ namespace orvexal {
 namespace {
 
 using Kind = BadLineKind;
+
+// A line may hold 4 KiB without its line end.
+constexpr std::size_t kFourKiB = 4096;
 using namespace std::string_literals;
 
 // By hand: 5h 35m 17s = 5 + (35 * 60 + 17) / 3600 = 5 + 2117 / 3600 h;
@@ -74,7 +77,7 @@ TEST(TargetList, ReadsNamesEpochsAndNotes)
         {"\"say \"\"hi\"\"\" 05 35 17 -05 23 28 1950.5", "say \"hi\"", 1950.5, ""},
         {"\"NGC 1976\" 05 35 17 -05 23 28", "NGC 1976", 2000, ""},
         {"caf\xC3\xA9, 1, 2, -500, \"\"", "caf\xC3\xA9", -500, ""},
-        {"A, 1, 2" + std::string(kMaxTargetLineBytes - 7, ' '), "A", 2000, ""},  // exactly the longest line
+        {"A, 1, 2" + std::string(kFourKiB - 7, ' '), "A", 2000, ""},  // exactly the longest line
     };
     for (const FieldsCase& c : cases) {
         const TargetListRead read = ReadTargetList(c.line);
@@ -138,11 +141,12 @@ TEST(TargetList, ReportsEveryBadLineAndLoadsTheGoodOnes)
         {"\"A, 1, 2", Kind::BadQuotes, ""},
         {"\"A\"B, 1, 2", Kind::BadQuotes, ""},
         {"\"A\"B 05 35 17 -05 23 28", Kind::BadQuotes, ""},
+        {"\"A 05 35 17 -05 23 28", Kind::BadQuotes, ""},
         {"A, 1, 2, 2000, caf\xC3", Kind::NotUtf8, ""},         // cut-off sequence
         {"A, 1, 2, 2000, \xC0\xAF", Kind::NotUtf8, ""},        // overlong "/"
         {"A, 1, 2, 2000, \xED\xA0\x80", Kind::NotUtf8, ""},    // a surrogate
         {"# \xF4\x90\x80\x80", Kind::NotUtf8, ""},             // above U+10FFFF, even in a comment
-        {"A, 1, 2" + std::string(kMaxTargetLineBytes - 6, ' '), Kind::LineTooLong, ""},
+        {"A, 1, 2" + std::string(kFourKiB - 6, ' '), Kind::LineTooLong, ""},
     };
     std::string text = "First, 1, 2\n";
     for (const BadCase& c : cases) {
