@@ -53,6 +53,9 @@ TEST(PlanTargets, WorkedNightAsAstropyHasIt)
          32.98019, {{21.10571, 21.72393}, {26.96218, 30.38942}}, 26.96218, 15},
         {"rises after dawn", 255, -20, {30, 0}, TargetPath::RisesAndSets, 31.24348, 12.57217, 17.83532, {}, kDawn,
          10},
+        // Altair, up since before noon, setting in the dark.
+        {"sets after dusk", 297.696, 8.868, {30, 0}, TargetPath::RisesAndSets, 32.98397, 15.40635, 21.76319,
+         {{kDusk, 19.43667}}, kDusk, 10},
         {"never sets", 30, 80, {30, 0}, TargetPath::NeverSets, {}, 21.57191, {}, {{kDusk, 26.90509}}, 21.57191, 10},
         {"never rises", 120, -75, {30, 0}, TargetPath::NeverRises, {}, 27.49943, {}, {}, 27.49943, 10},
         // astropy: Young's (1994) air mass at most 2 at the geometric
