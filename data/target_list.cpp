@@ -37,6 +37,7 @@ struct Axis {
 constexpr Axis kRa{"RA", "hours"};
 constexpr Axis kDec{"Dec", "degrees"};
 constexpr std::string_view kEpoch = "epoch";
+constexpr std::string_view kName = "name";
 
 // A fault of one line, kept as its BadLine.
 struct LineFault {
@@ -320,7 +321,7 @@ TargetRecord CommaFormRecord(std::string_view line, FirstFault& fault)
     const auto itemAt = [&items](std::size_t i) { return i < items.size() ? items[i] : SequentialItem{}; };
     record.name = itemAt(0).text;
     if (record.name.empty()) {
-        fault.Note(BadLineKind::MissingValue, "name");
+        fault.Note(BadLineKind::MissingValue, kName);
         return record;
     }
     record.raHours = RaHoursChecked(AngleOfItem(kRa, itemAt(1), fault), fault);
@@ -344,6 +345,10 @@ TargetRecord BlankFormRecord(std::string_view line, FirstFault& fault)
         record.name = QuotedName(line, pos, fault);
         if (fault || (pos < line.size() && !IsBlank(line[pos]))) {
             fault.Note(BadLineKind::BadQuotes);
+            return record;
+        }
+        if (record.name.empty()) {  // "" names nothing, as an empty first item does
+            fault.Note(BadLineKind::MissingValue, kName);
             return record;
         }
     } else {

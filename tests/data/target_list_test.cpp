@@ -111,6 +111,7 @@ TEST(TargetList, ReportsEveryBadLineAndLoadsTheGoodOnes)
 {
     const BadCase cases[] = {
         {", 1, 2", Kind::MissingValue, "name"},
+        {"\"\" 05 35 17 -05 23 28", Kind::MissingValue, "name"},
         {"A, , 2", Kind::MissingValue, "RA"},
         {"A, 1", Kind::MissingValue, "Dec"},
         {"A", Kind::MissingValue, "RA hours"},
